@@ -1,0 +1,40 @@
+#include "platform/clock.h"
+
+#include <ctime>
+
+namespace dv {
+namespace {
+
+const Clock* installed = nullptr;
+
+}  // namespace
+
+CivilTime SystemClock::now() const {
+    const std::time_t t = std::time(nullptr);
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
+}
+
+void FakeClock::advanceSeconds(long long seconds) {
+    std::tm tm{};
+    tm.tm_year = current_.year - 1900;
+    tm.tm_mon = current_.month - 1;
+    tm.tm_mday = current_.day;
+    tm.tm_hour = current_.hour;
+    tm.tm_min = current_.minute;
+    tm.tm_sec = current_.second;
+    // Civil arithmetic in UTC avoids daylight-saving jumps in tests.
+    const std::time_t t = timegm(&tm) + static_cast<std::time_t>(seconds);
+    gmtime_r(&t, &tm);
+    current_ = {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
+}
+
+const Clock& clock() {
+    static const SystemClock system;
+    return installed ? *installed : system;
+}
+
+void setClock(const Clock* c) { installed = c; }
+
+}  // namespace dv

@@ -1,0 +1,19 @@
+#pragma once
+// Number texts with exactly the C library's results, independent of the user's numeric locale.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace dv {
+
+/// printf's "%G": six significant digits, the shorter of fixed and exponent notation.
+std::u16string formatG(double value);
+/// Signed decimal.
+std::u16string formatInt64(int64_t value);
+
+/// strtod on the leading part of the text: leading white space skipped, "42abc" is 42, "" is 0.
+double parseLeadingDouble(std::u16string_view text);
+/// strtoll base 10 on the leading part of the text; out-of-range values clamp as strtoll does.
+int64_t parseLeadingInt64(std::u16string_view text);
+
+}  // namespace dv
