@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+#include "core/date_time.h"
+#include "platform/codepage.h"
+#include "platform/guid.h"
+#include "platform/locale_text.h"
+#include "platform/numbers.h"
+#include "platform/text.h"
+
+using dv::fromUtf8;
+
+TEST(Numbers, FormatGMatchesPrintf) {
+    struct Case { double value; const char* text; };
+    const Case cases[] = {
+        {0.0, "0"}, {3.5, "3.5"}, {1e6, "1E+06"}, {123456.0, "123456"}, {1234567.0, "1.23457E+06"},
+        {0.0001, "0.0001"}, {0.00001, "1E-05"}, {-2.25, "-2.25"}, {2.4, "2.4"},
+        {std::numeric_limits<double>::infinity(), "INF"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(dv::toUtf8(dv::formatG(c.value)), c.text);
+    }
+}
+
+TEST(Numbers, LeadingNumberParsingFollowsTheCLibrary) {
+    struct Case { const char* text; double asDouble; long long asInt; };
+    const Case cases[] = {
+        {"42abc", 42, 42}, {"", 0, 0}, {"abc", 0, 0}, {"  -7.5x", -7.5, -7}, {"3.5", 3.5, 3},
+        {"1e3", 1000, 1}, {"+12", 12, 12}, {"0x1A", 26, 0},
+        {"99999999999999999999", 1e20, std::numeric_limits<long long>::max()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_DOUBLE_EQ(dv::parseLeadingDouble(fromUtf8(c.text)), c.asDouble);
+        EXPECT_EQ(dv::parseLeadingInt64(fromUtf8(c.text)), c.asInt);
+    }
+    // A character outside ASCII ends the number instead of being misread.
+    EXPECT_EQ(dv::parseLeadingInt64(u"12\u0663"), 12);
+}
+
+TEST(LocaleText, CaseInsensitiveNamesAndCollation) {
+    EXPECT_TRUE(dv::equalsNoCase(u"First name", u"FIRST NAME"));
+    EXPECT_TRUE(dv::equalsNoCase(fromUtf8("Żółw"), fromUtf8("żÓŁW")));
+    EXPECT_FALSE(dv::equalsNoCase(u"Phone", u"Phones"));
+    EXPECT_EQ(dv::compareNoCase(u"apple", u"Banana"), -1);
+    EXPECT_EQ(dv::compareNoCase(u"Banana", u"apple"), 1);
+    EXPECT_EQ(dv::toLowerLocale(fromUtf8("ÄBC")), fromUtf8("äbc"));
+}
+
+TEST(CodePage, DefaultsToWindows1250WithQuestionMarks) {
+    if (std::getenv("DAYVAULT_CODEPAGE")) GTEST_SKIP() << "code page overridden";
+    EXPECT_EQ(dv::codePageName(), "windows-1250");
+    EXPECT_EQ(dv::toCodePage(fromUtf8("Łódź")), std::string("\xA3\xF3\x64\x9F"));
+    EXPECT_EQ(dv::toCodePage(fromUtf8("a\xE2\x82\xAC" "b")), std::string("a\x80" "b"));  // euro sign is in 1250
+    EXPECT_EQ(dv::toCodePage(u"\u65E5x"), "?x");                                       // no CJK in 1250
+    EXPECT_EQ(dv::fromCodePage("\xA3\xF3\x64\x9F"), fromUtf8("Łódź"));
+}
+
+TEST(Guid, TextFormHasLowerCaseThirdGroupOnly) {
+    const std::u16string g = dv::newGuidText();
+    ASSERT_EQ(g.size(), 38u);
+    EXPECT_EQ(g.front(), u'{');
+    EXPECT_EQ(g.back(), u'}');
+    for (size_t i : {9u, 14u, 19u, 24u}) EXPECT_EQ(g[i], u'-');
+    auto isUpperHex = [](char16_t c) { return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F'); };
+    auto isLowerHex = [](char16_t c) { return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f'); };
+    for (size_t i = 1; i < 37; ++i) {
+        if (g[i] == u'-') continue;
+        if (i >= 15 && i < 19) EXPECT_TRUE(isLowerHex(g[i])) << i;
+        else EXPECT_TRUE(isUpperHex(g[i])) << i;
+    }
+    EXPECT_NE(dv::newGuidText(), g);
+}
+
+TEST(DateTime, FieldsRoundTripIncludingBeforeDayZero) {
+    struct Case { int y, mo, d, h, mi, s; double value; };
+    const Case cases[] = {
+        {1899, 12, 30, 0, 0, 0, 0.0}, {1899, 12, 30, 12, 0, 0, 0.5}, {1899, 12, 29, 6, 0, 0, -1.25},
+        {1900, 1, 1, 0, 0, 0, 2.0}, {2026, 12, 10, 18, 0, 0, 46366.75}, {2024, 2, 29, 0, 0, 0, 45351.0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        const auto t = DvDateTime::FromFields(c.y, c.mo, c.d, c.h, c.mi, c.s);
+        ASSERT_TRUE(t.IsValid());
+        EXPECT_DOUBLE_EQ(t.value, c.value);
+        dv::CivilTime back;
+        ASSERT_TRUE(t.ToCivil(back));
+        EXPECT_EQ(back, (dv::CivilTime{c.y, c.mo, c.d, c.h, c.mi, c.s}));
+    }
+    EXPECT_FALSE(DvDateTime::FromFields(2025, 2, 29).IsValid());
+    EXPECT_FALSE(DvDateTime::FromFields(2025, 13, 1).IsValid());
+    EXPECT_FALSE(DvDateTime::FromFields(2025, 1, 1, 24).IsValid());
+}
+
+TEST(DateTime, NowComesFromTheInstalledClock) {
+    dv::FakeClock fake({2026, 12, 31, 23, 59, 30});
+    dv::setClock(&fake);
+    fake.advanceSeconds(45);
+    dv::CivilTime t;
+    ASSERT_TRUE(DvDateTime::Now().ToCivil(t));
+    EXPECT_EQ(t, (dv::CivilTime{2027, 1, 1, 0, 0, 15}));
+    dv::setClock(nullptr);
+}
