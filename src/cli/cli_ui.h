@@ -1,0 +1,21 @@
+#pragma once
+#include "platform/ui.h"
+
+namespace dvcli {
+
+/// Messages go to standard error; questions are declined, since a script cannot answer them.
+class CliUi final : public dv::Ui {
+public:
+    CliUi() { dv::setUi(this); }
+    ~CliUi() override { dv::setUi(nullptr); }
+    CliUi(const CliUi&) = delete;
+    CliUi& operator=(const CliUi&) = delete;
+
+    void ShowMessage(std::u16string_view text) override;
+    dv::Answer Ask(std::u16string_view text, dv::Buttons buttons) override;
+    bool AskText(std::u16string_view title, std::u16string_view prompt, std::u16string& text) override;
+    void Beep() override {}
+    void OfferAdvisor(std::u16string_view) override {}
+};
+
+}  // namespace dvcli

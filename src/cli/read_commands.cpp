@@ -1,0 +1,134 @@
+// The commands that only read a database: info, list, show. None of them writes to the folder.
+#include <cstdio>
+#include <string>
+
+#include "cli/cli.h"
+#include "cli/json.h"
+#include "core/doc.h"
+#include "platform/numbers.h"
+#include "platform/text.h"
+#include "views/collect_items.h"
+
+namespace dvcli {
+namespace {
+
+void print(std::u16string_view text) {
+    std::u16string t(text);
+    dv::replaceAll(t, u"\r\n", u"\n");
+    std::fputs(dv::toUtf8(t).c_str(), stdout);
+}
+
+bool needPositional(const Args& args, size_t n, const char* command) {
+    if (args.positional.size() == n) return true;
+    std::fprintf(stderr, "dayvault-cli %s: wrong number of arguments (see --help)\n", command);
+    return false;
+}
+
+struct TypeName { const char* option; int type; };
+constexpr TypeName kTypeOptions[] = {{"task", 1}, {"todo", 2}, {"note", 3}, {"contact", 4}};
+
+int parseTypeOption(const std::string& text) {
+    for (const auto& t : kTypeOptions)
+        if (text == t.option) return t.type;
+    return -1;
+}
+
+std::u16string dateText(const DvDateTime& t) {
+    if (t.status == DvDateTimeStatus::Null) return {};
+    dv::CivilTime c;
+    if (!t.ToCivil(c)) return u"Invalid DateTime";
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d:%02d", c.year, c.month, c.day, c.hour, c.minute,
+                  c.second);
+    return dv::fromAscii(buf);
+}
+
+void printListLine(const CDvItem& item) {
+    print(item.guid + u"\t" + DvItemTypeName(item.itemType) + u"\t" + item.title + u"\t" + dv::join(item.folders, u";") +
+          u"\n");
+}
+
+void printJsonItems(const std::vector<CDvItem*>& items) {
+    std::string out = "[";
+    for (size_t i = 0; i < items.size(); ++i) {
+        const CDvItem& item = *items[i];
+        out += i ? ",\n " : "\n ";
+        out += "{\"guid\": " + jsonString(dv::toUtf8(item.guid)) + ", \"type\": " +
+               jsonString(dv::toUtf8(DvItemTypeName(item.itemType))) + ", \"title\": " +
+               jsonString(dv::toUtf8(item.title)) + ", \"folders\": [";
+        for (size_t f = 0; f < item.folders.size(); ++f)
+            out += (f ? ", " : "") + jsonString(dv::toUtf8(item.folders[f]));
+        out += "]}";
+    }
+    out += items.empty() ? "]\n" : "\n]\n";
+    std::fputs(out.c_str(), stdout);
+}
+
+void printItem(const CDvItem& item) {
+    const std::pair<const char16_t*, std::u16string> fields[] = {
+        {u"Title", item.title},
+        {u"GUID", item.guid},
+        {u"Type", DvItemTypeName(item.itemType)},
+        {u"Folders", dv::join(item.folders, u";")},
+        {u"Keywords", item.KeywordsText()},
+        {u"Created", dateText(item.created)},
+        {u"Modified", dateText(item.modified)},
+        {u"Task start", dateText(item.taskStart)},
+        {u"Task end", dateText(item.taskEnd)},
+        {u"Priority", dv::formatInt64(item.priority)},
+        {u"Completion", dv::formatInt64(item.completion)},
+        {u"Flags", dv::formatInt64(item.flags)},
+        {u"Contents", dv::formatInt64(item.contents.Size()) + u" bytes"},
+    };
+    for (const auto& [name, value] : fields) print(std::u16string(name) + u": " + value + u"\n");
+    print(u"\nVariables:\n" + item.vars.ListAll(true));
+}
+
+}  // namespace
+
+int runInfo(const Args& args) {
+    if (!needPositional(args, 1, "info")) return kUsage;
+    CDvDoc doc;
+    if (!loadDatabase(args.positional[0], doc)) return kCannotLoad;
+    print(doc.PropertiesText());
+    return kOk;
+}
+
+int runList(const Args& args) {
+    if (!needPositional(args, 1, "list")) return kUsage;
+    int type = 0;
+    if (args.has("--type") && (type = parseTypeOption(args.get("--type"))) < 0) {
+        std::fprintf(stderr, "dayvault-cli list: unknown type '%s' (task, todo, note or contact)\n",
+                     args.get("--type").c_str());
+        return kUsage;
+    }
+    CDvDoc doc;
+    if (!loadDatabase(args.positional[0], doc)) return kCannotLoad;
+    std::vector<CDvItem*> items;
+    DvCollectItems(doc, dv::fromUtf8(args.get("--folder", "\\")), true, type, items);
+    if (args.has("--json")) {
+        printJsonItems(items);
+    } else {
+        for (const CDvItem* item : items) printListLine(*item);
+    }
+    return kOk;
+}
+
+int runShow(const Args& args) {
+    if (!needPositional(args, 2, "show")) return kUsage;
+    CDvDoc doc;
+    if (!loadDatabase(args.positional[0], doc)) return kCannotLoad;
+    const CDvItem* item = doc.FindItemByGuid(dv::fromUtf8(args.positional[1]));
+    if (!item) {
+        std::fprintf(stderr, "dayvault-cli show: no item with GUID %s\n", args.positional[1].c_str());
+        return kCannotLoad;
+    }
+    if (args.has("--var")) {
+        print(item->GetVar(dv::fromUtf8(args.get("--var"))).AsText() + u"\n");
+    } else {
+        printItem(*item);
+    }
+    return kOk;
+}
+
+}  // namespace dvcli

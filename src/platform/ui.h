@@ -1,0 +1,34 @@
+#pragma once
+// The user-facing port: every message box, question, beep and advisor notice of the toolkit-free
+// code goes through it. The desktop program implements it with real dialogs, the command-line
+// tool on the terminal, and tests with a script that records texts and answers from a queue.
+#include <string>
+#include <string_view>
+
+namespace dv {
+
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class Answer { Ok, Cancel, Yes, No };
+
+class Ui {
+public:
+    virtual ~Ui() = default;
+    /// A modal message box with an OK button.
+    virtual void ShowMessage(std::u16string_view text) = 0;
+    /// A modal question; returns the button pressed.
+    virtual Answer Ask(std::u16string_view text, Buttons buttons) = 0;
+    /// A one-line input box; false when cancelled. `text` holds the default and receives the entry.
+    virtual bool AskText(std::u16string_view title, std::u16string_view prompt, std::u16string& text) = 0;
+    /// The warning sound.
+    virtual void Beep() = 0;
+    /// A short notice for the advisor window, dropped when the advisor is not shown.
+    virtual void OfferAdvisor(std::u16string_view text) = 0;
+};
+
+/// The port in use. Before any is installed, messages go to standard error and questions are
+/// answered with Cancel or No, so that nothing is changed without a user's consent.
+Ui& ui();
+/// Installs `port` (nullptr restores the default). The caller keeps ownership.
+void setUi(Ui* port);
+
+}  // namespace dv

@@ -1,0 +1,49 @@
+#pragma once
+// A Ui for tests: records every text shown or asked, answers from a queue, and installs itself
+// for the lifetime of the object.
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/text.h"
+#include "platform/ui.h"
+
+class ScriptedUi final : public dv::Ui {
+public:
+    ScriptedUi() { dv::setUi(this); }
+    ~ScriptedUi() override { dv::setUi(nullptr); }
+    ScriptedUi(const ScriptedUi&) = delete;
+    ScriptedUi& operator=(const ScriptedUi&) = delete;
+
+    std::vector<std::u16string> messages;   // ShowMessage texts, in order
+    std::vector<std::u16string> questions;  // Ask texts, in order
+    std::vector<std::u16string> advisor;    // OfferAdvisor texts
+    int beeps = 0;
+    std::deque<dv::Answer> answers;         // consumed by Ask; Cancel when empty
+    std::deque<std::u16string> textEntries; // consumed by AskText; cancelled when empty
+
+    void ShowMessage(std::u16string_view text) override { messages.emplace_back(text); }
+    dv::Answer Ask(std::u16string_view text, dv::Buttons) override {
+        questions.emplace_back(text);
+        if (answers.empty()) return dv::Answer::Cancel;
+        const dv::Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    bool AskText(std::u16string_view, std::u16string_view prompt, std::u16string& text) override {
+        questions.emplace_back(prompt);
+        if (textEntries.empty()) return false;
+        text = textEntries.front();
+        textEntries.pop_front();
+        return true;
+    }
+    void Beep() override { ++beeps; }
+    void OfferAdvisor(std::u16string_view text) override { advisor.emplace_back(text); }
+
+    /// All message texts as UTF-8, for readable failure output.
+    std::vector<std::string> messagesUtf8() const {
+        std::vector<std::string> out;
+        for (const auto& m : messages) out.push_back(dv::toUtf8(m));
+        return out;
+    }
+};
