@@ -16,6 +16,21 @@ CivilTime SystemClock::now() const {
     return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
 }
 
+long long Clock::epochSeconds() const {
+    const CivilTime t = now();
+    std::tm tm{};
+    tm.tm_year = t.year - 1900;
+    tm.tm_mon = t.month - 1;
+    tm.tm_mday = t.day;
+    tm.tm_hour = t.hour;
+    tm.tm_min = t.minute;
+    tm.tm_sec = t.second;
+    tm.tm_isdst = -1;
+    return static_cast<long long>(std::mktime(&tm));
+}
+
+long long SystemClock::epochSeconds() const { return static_cast<long long>(std::time(nullptr)); }
+
 void FakeClock::advanceSeconds(long long seconds) {
     std::tm tm{};
     tm.tm_year = current_.year - 1900;

@@ -12,11 +12,15 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual CivilTime now() const = 0;
+    /// Seconds since 1 January 1970 UTC; by default the local civil time read back through the
+    /// time zone, which is what a fake clock needs.
+    virtual long long epochSeconds() const;
 };
 
 class SystemClock final : public Clock {
 public:
     CivilTime now() const override;
+    long long epochSeconds() const override;
 };
 
 class FakeClock final : public Clock {
