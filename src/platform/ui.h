@@ -2,8 +2,10 @@
 // The user-facing port: every message box, question, beep and advisor notice of the toolkit-free
 // code goes through it. The desktop program implements it with real dialogs, the command-line
 // tool on the terminal, and tests with a script that records texts and answers from a queue.
+#include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace dv {
 
@@ -23,6 +25,22 @@ public:
     virtual void Beep() = 0;
     /// A short notice for the advisor window, dropped when the advisor is not shown.
     virtual void OfferAdvisor(std::u16string_view text) = 0;
+
+    // The calls below have declining defaults so that a port only implements what it can offer.
+
+    /// A dialog of exclusive choices with OK and Cancel; the chosen index, or -1 for Cancel.
+    virtual int Choose(std::u16string_view title, std::u16string_view text, const std::vector<std::u16string>& choices) {
+        (void)title, (void)text, (void)choices;
+        return -1;
+    }
+    /// A file chooser starting in `folder` showing files matching `pattern` ("*.dayvault").
+    virtual bool AskOpenFile(std::u16string_view title, const std::filesystem::path& folder,
+                             std::u16string_view pattern, std::filesystem::path& chosen) {
+        (void)title, (void)folder, (void)pattern, (void)chosen;
+        return false;
+    }
+    /// Opens a file, folder or URL with the desktop's default handler.
+    virtual void OpenWithDefaultHandler(const std::filesystem::path& target) { (void)target; }
 };
 
 /// The port in use. Before any is installed, messages go to standard error and questions are

@@ -21,6 +21,9 @@ public:
     int beeps = 0;
     std::deque<dv::Answer> answers;         // consumed by Ask; Cancel when empty
     std::deque<std::u16string> textEntries; // consumed by AskText; cancelled when empty
+    std::deque<int> choices;                // consumed by Choose; -1 (Cancel) when empty
+    std::deque<std::filesystem::path> files; // consumed by AskOpenFile; cancelled when empty
+    std::vector<std::filesystem::path> opened; // OpenWithDefaultHandler targets
 
     void ShowMessage(std::u16string_view text) override { messages.emplace_back(text); }
     dv::Answer Ask(std::u16string_view text, dv::Buttons) override {
@@ -37,6 +40,22 @@ public:
         textEntries.pop_front();
         return true;
     }
+    int Choose(std::u16string_view, std::u16string_view text, const std::vector<std::u16string>&) override {
+        questions.emplace_back(text);
+        if (choices.empty()) return -1;
+        const int c = choices.front();
+        choices.pop_front();
+        return c;
+    }
+    bool AskOpenFile(std::u16string_view title, const std::filesystem::path&, std::u16string_view,
+                     std::filesystem::path& chosen) override {
+        questions.emplace_back(title);
+        if (files.empty()) return false;
+        chosen = files.front();
+        files.pop_front();
+        return true;
+    }
+    void OpenWithDefaultHandler(const std::filesystem::path& target) override { opened.push_back(target); }
     void Beep() override { ++beeps; }
     void OfferAdvisor(std::u16string_view text) override { advisor.emplace_back(text); }
 
