@@ -95,6 +95,7 @@ bool CloseDocument(bool save, CDvDoc* given) {
     doc.Clear();
     doc.vars.Clear();
     doc.mainFilePath.clear();
+    doc.password.clear();
     return ok;
 }
 
