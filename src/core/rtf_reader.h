@@ -2,11 +2,12 @@
 // Reads the RTF that the rich-text editor saves as an item's contents: the visible text, the
 // character runs and the paragraphs.
 //
-// Line ends in the text are "\r\n", both for paragraph breaks (\par, \sect, \page, table rows)
-// and for line breaks inside a paragraph (\line). That is what a rich-text control hands out as
-// its plain text, and the text is shown in lists, searched and exported: one line-end convention
-// keeps all of those simple. The final paragraph mark of a document is not text (a rich-text
-// control never shows an empty paragraph after it), so "Hello\par}" reads as "Hello".
+// Paragraph breaks (\par, \sect, \page, table rows) are "\r\n" in the text: that is what a
+// rich-text control hands out as its plain text, and what lists, searches and exports expect.
+// A line break inside a paragraph (\line) is "\r\n" too, not the control's vertical tab, which
+// would show as a box in a list and glue the words on both sides together for a search. The
+// final paragraph mark of a document is not text (a rich-text control never shows an empty
+// paragraph after it), so "Hello\par}" reads as "Hello".
 //
 // Nothing is lost by folding both breaks into "\r\n": a paragraph's range excludes the break
 // that ends it, so a "\r\n" inside a paragraph is a line break and one between two paragraphs is
@@ -14,7 +15,13 @@
 // writer can walk paragraphs and runs side by side and emit a format change wherever two
 // neighbouring runs differ.
 //
-// Table cells become tabs between the cells of a row, and each row is a paragraph.
+// Table cells become tabs between the cells of a row, and each row is a paragraph. List
+// numbers and bullets are paragraph formatting, not text, as in the editor.
+//
+// Escaped bytes (\'hh) are decoded through the current font's code page (\cpg, else its
+// \fcharset), else the document's \ansicpg, else the system code page: items written before
+// their editor named a code page were written in the user's own. Consecutive bytes are decoded
+// together so that double-byte characters survive.
 #include <cstddef>
 #include <cstdint>
 #include <iosfwd>
