@@ -83,7 +83,7 @@ TEST(RtfReader, VisibleText) {
         {"tab", R"({\rtf1 a\tab b})", "a\tb"},
         {"delimiting space belongs to the word", R"({\rtf1 \b bold\b0  plain})", "bold plain"},
         {"line ends in the source are not text", "{\\rtf1 one\r\ntwo\nthree}", "onetwothree"},
-        {"escaped specials", R"({\rtf1 a\\b\{c\}d})", "a\\b{c}d"},
+        {"escaped braces and backslash", R"({\rtf1 a\\b\{c\}d})", "a\\b{c}d"},
         {"typographic words", R"({\rtf1 \emdash\endash\bullet\lquote\rquote\ldblquote\rdblquote})",
          "\u2014\u2013\u2022\u2018\u2019\u201C\u201D"},
         {"hyphens and spaces", R"({\rtf1 non\~break soft\-hy non\_hy})", "non\u00A0break softhy non\u2011hy"},
