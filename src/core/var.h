@@ -102,14 +102,20 @@ public:
     int Compare(const CDvVar& other, bool ascending = true) const;
     static std::u16string TypeName(uint8_t code);
 
+    /// The stored value: type byte, both attribute words, the payload. Lists nested deeper than
+    /// kMaxNesting levels are refused as damaged.
     void Serialize(CDvArchive& ar);
+    static constexpr int kMaxNesting = 64;
 
-    /// Same type, payload and attribute words.
+    /// Same type, payload and attribute words; doubles compare by their stored bits.
     friend bool operator==(const CDvVar& a, const CDvVar& b);
 
 private:
     void releasePayload();
+    void takeFrom(CDvVar& other) noexcept;
     int compareSameType(const CDvVar& other) const;
+    void serialize(CDvArchive& ar, int depth);
+    void serializeList(CDvArchive& ar, int depth);
 
     union Payload {
         double d;
