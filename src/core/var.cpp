@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <limits>
+#include <ostream>
 
 #include "core/archive.h"
 #include "platform/locale_text.h"
@@ -341,4 +342,9 @@ bool operator==(const CDvVar& a, const CDvVar& b) {
         case DV_VAR_STRING: return a.string_ == b.string_;
         default: return true;
     }
+}
+
+void PrintTo(const CDvVar& value, std::ostream* os) {
+    *os << dv::toUtf8(CDvVar::TypeName(value.Type())) << '(' << int(value.Type()) << ") \""
+        << dv::toUtf8(value.AsText()) << "\" words " << value.AttrA() << ',' << value.AttrB();
 }

@@ -2,6 +2,7 @@
 // Dynamic variables: typed values (CDvVar), their container payloads (CDvByteMem, CDvVarList) and
 // the named set (CDvVarSet) that every item, folder and the document carry.
 #include <cstdint>
+#include <iosfwd>
 #include <memory>
 #include <span>
 #include <string>
@@ -129,6 +130,9 @@ private:
     uint16_t attrA_ = 0;
     uint16_t attrB_ = 0;
 };
+
+/// Type name, text and attribute words, for test failure messages.
+void PrintTo(const CDvVar& value, std::ostream* os);
 
 /// The evars payload: an ordered list of unnamed values.
 class CDvVarList {
