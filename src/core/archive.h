@@ -27,6 +27,8 @@ public:
     CDvArchive();
     /// A reading archive over `bytes`, which must outlive it.
     explicit CDvArchive(std::span<const uint8_t> bytes);
+    /// A temporary buffer would be gone before the first read.
+    explicit CDvArchive(std::vector<uint8_t>&&) = delete;
 
     bool IsStoring() const { return storing_; }
     bool IsLoading() const { return !storing_; }
@@ -64,8 +66,10 @@ public:
 
     /// Reads in a reading archive, writes in a writing one: one function serves both directions.
     void Io(uint8_t& v) { storing_ ? WriteByte(v) : void(v = ReadByte()); }
+    void Io(uint16_t& v) { storing_ ? WriteWord(v) : void(v = ReadWord()); }
     void Io(uint32_t& v) { storing_ ? WriteUInt32(v) : void(v = ReadUInt32()); }
     void Io(int32_t& v) { storing_ ? WriteInt32(v) : void(v = ReadInt32()); }
+    void Io(int64_t& v) { storing_ ? WriteInt64(v) : void(v = ReadInt64()); }
     void Io(double& v) { storing_ ? WriteDouble(v) : void(v = ReadDouble()); }
     void Io(std::u16string& v) { storing_ ? WriteString(v) : void(v = ReadString()); }
     void Io(DvDateTime& v) { storing_ ? WriteDateTime(v) : void(v = ReadDateTime()); }
@@ -77,7 +81,14 @@ public:
 
 private:
     void requireStoring() const;
+    void requireLoading() const;
     const uint8_t* take(size_t n);
+    void writeLittleEndian(uint64_t v, int bytes);
+    uint64_t readLittleEndian(int bytes);
+    void writeStringLength(uint32_t length);
+    uint32_t readLengthAfterMarker();
+    std::u16string readUtf16Chars(uint32_t length);
+    std::u16string readSingleByteChars(uint32_t length);
 
     bool storing_;
     std::vector<uint8_t> output_;

@@ -2,6 +2,7 @@
 // Dynamic variables: typed values (CDvVar), their container payloads (CDvByteMem, CDvVarList) and
 // the named set (CDvVarSet) that every item, folder and the document carry.
 #include <cstdint>
+#include <iosfwd>
 #include <memory>
 #include <span>
 #include <string>
@@ -102,14 +103,20 @@ public:
     int Compare(const CDvVar& other, bool ascending = true) const;
     static std::u16string TypeName(uint8_t code);
 
+    /// The stored value: type byte, both attribute words, the payload. Lists nested deeper than
+    /// kMaxNesting levels are refused as damaged.
     void Serialize(CDvArchive& ar);
+    static constexpr int kMaxNesting = 64;
 
-    /// Same type, payload and attribute words.
+    /// Same type, payload and attribute words; doubles compare by their stored bits.
     friend bool operator==(const CDvVar& a, const CDvVar& b);
 
 private:
     void releasePayload();
+    void takeFrom(CDvVar& other) noexcept;
     int compareSameType(const CDvVar& other) const;
+    void serialize(CDvArchive& ar, int depth);
+    void serializeList(CDvArchive& ar, int depth);
 
     union Payload {
         double d;
@@ -123,6 +130,9 @@ private:
     uint16_t attrA_ = 0;
     uint16_t attrB_ = 0;
 };
+
+/// Type name, text and attribute words, for test failure messages.
+void PrintTo(const CDvVar& value, std::ostream* os);
 
 /// The evars payload: an ordered list of unnamed values.
 class CDvVarList {
