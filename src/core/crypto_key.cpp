@@ -46,7 +46,7 @@ void appendHexPair(std::string& out, unsigned char byte, bool upper) {
 }  // namespace
 
 uint8_t DvPasswordCheckByte(std::u16string_view password) {
-    uint32_t sum = 0;
+    uint64_t sum = 0;
     for (char16_t unit : password) sum += unit;
     const auto check = static_cast<uint8_t>(sum % 30);
     return check == 0 ? 1 : check;
