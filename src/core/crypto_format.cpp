@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/crypto_key.h"
+#include "platform/large_buffer.h"
 
 namespace {
 
@@ -151,7 +152,7 @@ bool decryptChunks(std::span<const uint8_t> ciphertext, const std::string& key, 
 
 DvCryptResult decryptInto(std::span<const uint8_t> ciphertext, unsigned recordedPadding, std::u16string_view password,
                           std::vector<uint8_t>& plaintext) {
-    plaintext.resize(ciphertext.size());
+    dv::resizeLargeBuffer(plaintext, ciphertext.size());
     if (!decryptChunks(ciphertext, DvPasswordKey(password), plaintext.data())) return DvCryptResult::ReadWriteError;
     const bool shortLastChunk = ciphertext.size() % kDvCryptChunkSize != 0;
     const auto padding = paddingAtEnd(plaintext, recordedPadding, shortLastChunk);
@@ -179,7 +180,8 @@ std::vector<uint8_t> DvEncryptBytes(std::span<const uint8_t> plaintext, std::u16
     DvCryptResult ignored = DvCryptResult::Succeeded;
     DvCryptResult& outcome = result ? *result : ignored;
     try {
-        std::vector<uint8_t> file(kDvCryptHeaderSize + ciphertextSizeFor(plaintext.size()));
+        std::vector<uint8_t> file;
+        dv::resizeLargeBuffer(file, kDvCryptHeaderSize + ciphertextSizeFor(plaintext.size()));
         writeHeader(file.data(), DvPasswordCheckByte(password), paddingLengthFor(plaintext.size()));
         if (!encryptChunks(plaintext, DvPasswordKey(password), file.data() + kDvCryptHeaderSize)) {
             outcome = DvCryptResult::ReadWriteError;
