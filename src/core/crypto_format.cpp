@@ -117,17 +117,23 @@ private:
     bool ok_ = false;
 };
 
-// Encrypts one chunk; a short one ends in a block holding its last bytes and the padding.
+// The last block of a short chunk: its remaining bytes followed by the PKCS #7 padding.
+std::array<uint8_t, kBlockSize> paddedLastBlock(std::span<const uint8_t> rest) {
+    std::array<uint8_t, kBlockSize> block;
+    block.fill(static_cast<uint8_t>(kBlockSize - rest.size()));
+    std::copy(rest.begin(), rest.end(), block.begin());
+    return block;
+}
+
+// Encrypts one chunk and returns the end of its ciphertext, or nullptr when the cipher failed.
 uint8_t* encryptChunk(ChunkCipher& cipher, std::span<const uint8_t> chunk, uint8_t* out) {
     if (!cipher.restartChain()) return nullptr;
-    if (chunk.size() == kDvCryptChunkSize) return cipher.run(chunk.data(), chunk.size(), out) ? out + chunk.size() : nullptr;
-    const size_t whole = chunk.size() - chunk.size() % kBlockSize;
-    std::array<uint8_t, kBlockSize> last{};
-    std::copy(chunk.begin() + static_cast<std::ptrdiff_t>(whole), chunk.end(), last.begin());
-    std::fill(last.begin() + static_cast<std::ptrdiff_t>(chunk.size() - whole), last.end(),
-              static_cast<uint8_t>(paddingLengthFor(chunk.size())));
-    if (!cipher.run(chunk.data(), whole, out) || !cipher.run(last.data(), kBlockSize, out + whole)) return nullptr;
-    return out + whole + kBlockSize;
+    const bool padded = chunk.size() < kDvCryptChunkSize;
+    const size_t whole = padded ? chunk.size() - chunk.size() % kBlockSize : chunk.size();
+    if (!cipher.run(chunk.data(), whole, out)) return nullptr;
+    if (!padded) return out + whole;
+    const auto last = paddedLastBlock(chunk.subspan(whole));
+    return cipher.run(last.data(), kBlockSize, out + whole) ? out + whole + kBlockSize : nullptr;
 }
 
 bool encryptChunks(std::span<const uint8_t> plaintext, const std::string& key, uint8_t* out) {

@@ -44,7 +44,8 @@ protected:
         return files;
     }
 
-    static std::vector<uint8_t> encrypted(const std::vector<uint8_t>& plaintext, std::u16string_view password = kPassword) {
+    static std::vector<uint8_t> encrypted(const std::vector<uint8_t>& plaintext,
+                                          std::u16string_view password = kPassword) {
         return DvEncryptBytes(plaintext, password);
     }
 
@@ -115,35 +116,32 @@ TEST_F(CryptFileTest, RefusalsChangeNothingOnDisk) {
     put("plain", plainDocument());
     put("marked plain", markedPlain);
 
-    struct Case { const char* what; DvCryptResult (*run)(const fs::path& dir); DvCryptResult result; };
+    using R = DvCryptResult;
+    enum Op { Encrypt, Decrypt };
+    struct Case { const char* what; Op op; const char* source; const char* destination; std::u16string password; R result; };
     const Case cases[] = {
-        {"encrypt again", [](const fs::path& d) { return EncryptFile(d / "encrypted", kPassword); },
-         DvCryptResult::AlreadyEncrypted},
-        {"encrypt again, other password", [](const fs::path& d) { return EncryptFile(d / "encrypted", u"A", d / "new"); },
-         DvCryptResult::SignatureMismatch},
+        {"encrypt again", Encrypt, "encrypted", "", kPassword, R::AlreadyEncrypted},
+        {"encrypt again, other password", Encrypt, "encrypted", "new", u"A", R::SignatureMismatch},
         // An arbitrary file carrying the marker is refused by the file operation; Save does not
-        // use it and encrypts such bytes fine.
-        {"encrypt a plain file with the marker", [](const fs::path& d) { return EncryptFile(d / "marked plain", kPassword); },
-         DvCryptResult::SignatureMismatch},
-        {"decrypt, wrong password", [](const fs::path& d) { return DecryptFile(d / "encrypted", {}, u"Secret"); },
-         DvCryptResult::WrongPassword},
-        {"decrypt, wrong password, colliding check byte",
-         [](const fs::path& d) { return DecryptFile(d / "encrypted", d / "new", u"terces"); }, DvCryptResult::WrongPassword},
-        {"decrypt a plain file", [](const fs::path& d) { return DecryptFile(d / "plain", {}, kPassword); },
-         DvCryptResult::NotEncrypted},
-        {"encrypt a missing file", [](const fs::path& d) { return EncryptFile(d / "missing", kPassword); },
-         DvCryptResult::SourceError},
-        {"decrypt a missing file", [](const fs::path& d) { return DecryptFile(d / "missing", d / "new", kPassword); },
-         DvCryptResult::SourceError},
-        {"encrypt into a missing folder", [](const fs::path& d) { return EncryptFile(d / "plain", kPassword, d / "no" / "new"); },
-         DvCryptResult::DestinationError},
-        {"decrypt into a missing folder", [](const fs::path& d) { return DecryptFile(d / "encrypted", d / "no" / "new", kPassword); },
-         DvCryptResult::DestinationError},
+        // come here and encrypts such bytes fine.
+        {"encrypt a plain file with the marker", Encrypt, "marked plain", "", kPassword, R::SignatureMismatch},
+        {"decrypt, wrong password", Decrypt, "encrypted", "", u"Secret", R::WrongPassword},
+        {"decrypt, wrong password with the same check byte", Decrypt, "encrypted", "new", u"terces", R::WrongPassword},
+        {"decrypt a plain file", Decrypt, "plain", "", kPassword, R::NotEncrypted},
+        {"encrypt a missing file", Encrypt, "missing", "", kPassword, R::SourceError},
+        {"decrypt a missing file", Decrypt, "missing", "new", kPassword, R::SourceError},
+        {"encrypt into a missing folder", Encrypt, "plain", "no/new", kPassword, R::DestinationError},
+        {"decrypt into a missing folder", Decrypt, "encrypted", "no/new", kPassword, R::DestinationError},
+    };
+    const auto run = [this](const Case& c) {
+        const fs::path destination = *c.destination ? dir_ / c.destination : fs::path();
+        return c.op == Encrypt ? EncryptFile(dir_ / c.source, c.password, destination)
+                               : DecryptFile(dir_ / c.source, destination, c.password);
     };
     const auto before = snapshot();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        EXPECT_EQ(c.run(dir_), c.result);
+        EXPECT_EQ(run(c), c.result);
         EXPECT_EQ(snapshot(), before);
     }
 }

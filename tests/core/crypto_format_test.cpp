@@ -16,7 +16,9 @@ std::vector<uint8_t> bytesOf(std::string_view text) { return {text.begin(), text
 
 std::vector<uint8_t> fromHex(std::string_view hex) {
     std::vector<uint8_t> out;
-    for (size_t i = 0; i + 1 < hex.size(); i += 2) out.push_back(static_cast<uint8_t>(std::stoi(std::string(hex.substr(i, 2)), nullptr, 16)));
+    for (size_t i = 0; i + 1 < hex.size(); i += 2) {
+        out.push_back(static_cast<uint8_t>(std::stoi(std::string(hex.substr(i, 2)), nullptr, 16)));
+    }
     return out;
 }
 
@@ -203,14 +205,15 @@ TEST(CryptFormat, SignatureAndHeaderChecks) {
     const std::vector<uint8_t> signatureOnly(encrypted.begin(), encrypted.begin() + 19);
     const std::vector<uint8_t> shortSignature(encrypted.begin(), encrypted.begin() + 18);
 
-    struct Case { const char* what; std::vector<uint8_t> bytes; std::u16string password; DvCryptResult is, header; };
+    using R = DvCryptResult;
+    struct Case { const char* what; std::vector<uint8_t> bytes; std::u16string password; R is, header; };
     const Case cases[] = {
-        {"plain document", document, kPassword, DvCryptResult::NotEncrypted, DvCryptResult::NotEncrypted},
-        {"encrypted, same password", encrypted, kPassword, DvCryptResult::AlreadyEncrypted, DvCryptResult::AlreadyEncrypted},
-        {"encrypted, other password", encrypted, u"A", DvCryptResult::AlreadyEncrypted, DvCryptResult::SignatureMismatch},
-        {"plain bytes with the marker", plainWithMarker, kPassword, DvCryptResult::NotEncrypted, DvCryptResult::SignatureMismatch},
-        {"signature without marker", signatureOnly, kPassword, DvCryptResult::AlreadyEncrypted, DvCryptResult::NotEncrypted},
-        {"18 bytes of signature", shortSignature, kPassword, DvCryptResult::NotEncrypted, DvCryptResult::NotEncrypted},
+        {"plain document", document, kPassword, R::NotEncrypted, R::NotEncrypted},
+        {"encrypted, same password", encrypted, kPassword, R::AlreadyEncrypted, R::AlreadyEncrypted},
+        {"encrypted, other password", encrypted, u"A", R::AlreadyEncrypted, R::SignatureMismatch},
+        {"plain bytes with the marker", plainWithMarker, kPassword, R::NotEncrypted, R::SignatureMismatch},
+        {"signature without marker", signatureOnly, kPassword, R::AlreadyEncrypted, R::NotEncrypted},
+        {"18 bytes of signature", shortSignature, kPassword, R::NotEncrypted, R::NotEncrypted},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
