@@ -14,7 +14,7 @@ for t in "${targets[@]}"; do
   seeds="$top/fuzz/corpus/$t"
   work=$(mktemp -d)                    # new inputs stay out of the repository's seed corpus
   echo "-- $t for ${seconds}s"
-  "$top/build-fuzz/$t" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 \
+  "$top/build-fuzz/fuzz/$t" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 \
     -print_final_stats=1 "$work" "$seeds" 2>&1 | tail -n 12
   rm -rf "$work"
 done
