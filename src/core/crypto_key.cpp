@@ -3,7 +3,6 @@
 #include <openssl/evp.h>
 
 #include <array>
-#include <stdexcept>
 
 #include "platform/codepage.h"
 
@@ -11,14 +10,10 @@ namespace {
 
 using Md5Digest = std::array<unsigned char, 16>;
 
-Md5Digest md5(std::string_view bytes) {
-    Md5Digest digest{};
+bool md5(std::string_view bytes, Md5Digest& digest) {
     unsigned int length = 0;
-    if (EVP_Digest(bytes.data(), bytes.size(), digest.data(), &length, EVP_md5(), nullptr) != 1 ||
-        length != digest.size()) {
-        throw std::runtime_error("MD5 is unavailable in libcrypto");
-    }
-    return digest;
+    return EVP_Digest(bytes.data(), bytes.size(), digest.data(), &length, EVP_md5(), nullptr) == 1 &&
+           length == digest.size();
 }
 
 // Chooses the case of each hexadecimal pair. Files written and read by Dayvault only need the
@@ -53,7 +48,8 @@ uint8_t DvPasswordCheckByte(std::u16string_view password) {
 }
 
 std::string DvPasswordKey(std::u16string_view password) {
-    const Md5Digest digest = md5(dv::toCodePage(password));
+    Md5Digest digest{};
+    if (!md5(dv::toCodePage(password), digest)) return {};
     HexCaseSequence caseOf;
     std::string key;
     key.reserve(2 * digest.size());

@@ -12,5 +12,6 @@ uint8_t DvPasswordCheckByte(std::u16string_view password);
 
 /// The 32-byte AES key: the MD5 digest of the password in the 8-bit code page ("?" for
 /// unmappable characters), written as 32 hexadecimal digits whose case follows a fixed
-/// pseudo-random sequence. The key bytes are those ASCII digits.
+/// pseudo-random sequence. The key bytes are those ASCII digits. Empty when libcrypto refuses
+/// MD5 (a configuration restricted to FIPS algorithms); the cipher then fails cleanly.
 std::string DvPasswordKey(std::u16string_view password);
