@@ -21,3 +21,10 @@ struct DvPasswordChangeSteps {
 };
 
 DvPasswordChangeSteps DvPasswordChangeStepsFor(std::u16string_view newPassword);
+
+class CDvDoc;
+
+/// The "Password protection" button: asks for a new password twice, stores it in the document,
+/// offers to open the backups folder (its copies stay unencrypted), and says what happened.
+/// False when cancelled. The file follows at the next save.
+bool ChangePassword(CDvDoc& doc);

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "core/archive.h"
+#include "core/crypto_format.h"
 #include "platform/files.h"
 #include "platform/numbers.h"
 #include "platform/text.h"
@@ -82,34 +83,58 @@ void CDvDoc::FromBytes(std::span<const uint8_t> bytes) {
     Serialize(ar);
 }
 
+bool CDvDoc::fail(DvLoadError error) {
+    lastLoadError = error;
+    return false;
+}
+
 bool CDvDoc::Load(const std::filesystem::path& given) {
+    lastLoadError = DvLoadError::None;
     std::filesystem::path path = given;
     if (dv::isDirectory(path)) path /= dv::toUtf8(kDvMainFileName);
-    if (!dv::fileExists(path)) return false;
+    if (!dv::fileExists(path)) return fail(DvLoadError::Missing);
     if (dv::fileSize(path) == 0) {
         dv::ui().ShowMessage(u"file:" + pathText(path) + u"\r\n has no data (size is zero) and cannot be loaded");
-        return false;
+        return fail(DvLoadError::Empty);
     }
     if (!readMainFile(path)) return false;
     upgradeAfterLoad();
     return true;
 }
 
+// A protected file is decrypted in memory: its plaintext never touches the disk.
+bool CDvDoc::decryptIfProtected(std::vector<uint8_t>& bytes, std::u16string& pw) {
+    pw.clear();
+    if (DvIsEncryptedBytes(bytes) != DvCryptResult::AlreadyEncrypted) return true;
+    if (!dv::ui().AskPassword(dv::PasswordMode::Opening, pw)) return fail(DvLoadError::Cancelled);
+    std::vector<uint8_t> plain;
+    const DvCryptResult result = DvDecryptBytes(bytes, pw, plain);
+    if (result != DvCryptResult::Succeeded) {
+        dv::ui().ShowMessage(DvCryptResultText(result));
+        return fail(result == DvCryptResult::WrongPassword ? DvLoadError::WrongPassword : DvLoadError::DecryptionFailed);
+    }
+    bytes = std::move(plain);
+    return true;
+}
+
 bool CDvDoc::readMainFile(const std::filesystem::path& path) {
     std::vector<uint8_t> bytes;
-    if (!dv::readFile(path, bytes)) return false;
+    if (!dv::readFile(path, bytes)) return fail(DvLoadError::CannotRead);
+    std::u16string enteredPassword;
+    if (!decryptIfProtected(bytes, enteredPassword)) return false;
     auto lock = Lock();
     Clear();
-    password.clear();
+    password = enteredPassword;
     try {
         FromBytes(bytes);
     } catch (const CDvArchiveError& e) {
         Clear();
         vars.Clear();
         mainFilePath.clear();
+        password.clear();
         dv::ui().ShowMessage(u"file:" + pathText(path) + u"\r\n is damaged and cannot be loaded (" +
                              dv::fromUtf8(e.what()) + u")");
-        return false;
+        return fail(DvLoadError::Damaged);
     }
     mainFilePath = path;
     return true;
@@ -131,12 +156,28 @@ bool CDvDoc::Save(const std::filesystem::path& given) {
     vars.Set(u"dv_app_version", CDvVar::FromDouble(kDvAppVersion));
     const std::filesystem::path path = given.empty() ? mainFilePath : given;
     if (path.empty()) return false;
-    const std::vector<uint8_t> bytes = ToBytes();
+    std::vector<uint8_t> bytes = ToBytes();
+    if (!encodeForDisk(bytes)) return false;
     std::string error;
     if (!dv::writeFileAtomically(path, bytes, &error)) {
         dv::ui().ShowMessage(u"Saving failed, the previous file is kept. Error: " + dv::fromUtf8(error));
         return false;
     }
+    return true;
+}
+
+// With a password the file is encrypted before it is written; should that fail, the previous file
+// stays as it was rather than a plaintext copy of a protected database reaching the disk.
+bool CDvDoc::encodeForDisk(std::vector<uint8_t>& bytes) {
+    if (password.empty()) return true;
+    DvCryptResult result = DvCryptResult::Succeeded;
+    std::vector<uint8_t> sealed = DvEncryptBytes(bytes, password, &result);
+    if (sealed.empty()) {
+        dv::ui().ShowMessage(u"Encryption failed, the previous file is kept. Error:" +
+                             std::u16string(DvCryptResultText(result)));
+        return false;
+    }
+    bytes = std::move(sealed);
     return true;
 }
 

@@ -19,6 +19,9 @@ inline constexpr std::u16string_view kDvMainFileName = u"_main_data.dayvault";
 /// The version this program writes into dv_app_version.
 inline constexpr double kDvAppVersion = 2.4;
 
+/// Why the last Load failed, for callers that report it in their own way (exit statuses).
+enum class DvLoadError { None, Missing, Empty, CannotRead, Cancelled, WrongPassword, DecryptionFailed, Damaged };
+
 class CDvDoc {
 public:
     CDvDoc();
@@ -35,6 +38,7 @@ public:
     std::array<uint8_t, 3> reservedBytes{};
     uint32_t readOnly = 0;
     std::u16string password;  // empty: the file is stored unencrypted
+    DvLoadError lastLoadError = DvLoadError::None;
 
     /// The document lock, held by every reader or writer of folders and items.
     std::unique_lock<std::recursive_mutex> Lock() const { return std::unique_lock(mutex_); }
@@ -65,7 +69,10 @@ public:
     CDvFolder* FindFolder(std::u16string_view path) { return ::FindFolder(root, path); }
 
 private:
+    bool fail(DvLoadError error);
     bool readMainFile(const std::filesystem::path& path);
+    bool decryptIfProtected(std::vector<uint8_t>& bytes, std::u16string& pw);
+    bool encodeForDisk(std::vector<uint8_t>& bytes);
     void upgradeAfterLoad();
 
     mutable std::recursive_mutex mutex_;

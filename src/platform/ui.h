@@ -11,6 +11,9 @@ namespace dv {
 
 enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class Answer { Ok, Cancel, Yes, No };
+/// Opening asks for the password of a protected database; Setting asks for a new one twice
+/// (both empty removes the protection).
+enum class PasswordMode { Opening, Setting };
 
 class Ui {
 public:
@@ -37,6 +40,11 @@ public:
     virtual bool AskOpenFile(std::u16string_view title, const std::filesystem::path& folder,
                              std::u16string_view pattern, std::filesystem::path& chosen) {
         (void)title, (void)folder, (void)pattern, (void)chosen;
+        return false;
+    }
+    /// The password dialog; false when cancelled. Setting mode only returns once both entries agree.
+    virtual bool AskPassword(PasswordMode mode, std::u16string& password) {
+        (void)mode, (void)password;
         return false;
     }
     /// Opens a file, folder or URL with the desktop's default handler.

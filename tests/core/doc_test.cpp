@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "core/archive.h"
+#include "core/crypto_format.h"
 #include "core/doc.h"
 #include "platform/files.h"
 #include "platform/text.h"
@@ -236,4 +237,75 @@ TEST(DocumentFile, CurrentDocumentComplainsWhenNothingIsLoaded) {
     EXPECT_EQ(&doc, &DvCurDocSilently());
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0], u"error #18adf3 : DvGetCurDoc :: document not loaded yet");
+}
+
+TEST(ProtectedDocument, SavesOnlyCiphertextAndLoadsWithThePassword) {
+    TempDir dir;
+    ScriptedUi ui;
+    CDvDoc doc;
+    fillSample(doc);
+    doc.password = u"Zażółć 1";
+    const fs::path path = dir.path() / "_main_data.dayvault";
+    ASSERT_TRUE(doc.Save(path));
+    const auto stored = readBytes(path);
+    EXPECT_EQ(DvIsEncryptedBytes(stored), DvCryptResult::AlreadyEncrypted);
+    const std::string asText(stored.begin(), stored.end());
+    EXPECT_EQ(asText.find("C\0a\0l\0l", 0, 8), std::string::npos);  // no title in plain UTF-16
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+
+    CDvDoc back;
+    ui.passwords = {u"Zażółć 1"};
+    ASSERT_TRUE(back.Load(path));
+    EXPECT_EQ(back.password, u"Zażółć 1");
+    EXPECT_EQ(back.items.size(), 4u);
+    EXPECT_EQ(ui.passwordRequests, 1);
+}
+
+TEST(ProtectedDocument, WrongPasswordOrCancelChangesNothing) {
+    TempDir dir;
+    ScriptedUi ui;
+    CDvDoc doc;
+    fillSample(doc);
+    doc.password = u"right";
+    const fs::path path = dir.path() / "_main_data.dayvault";
+    ASSERT_TRUE(doc.Save(path));
+    const auto before = readBytes(path);
+
+    CDvDoc back;
+    ui.passwords = {u"wrong"};
+    EXPECT_FALSE(back.Load(path));
+    EXPECT_EQ(back.lastLoadError, DvLoadError::WrongPassword);
+    EXPECT_EQ(ui.messages.back(), u"Wrong password (Probably)");
+    EXPECT_FALSE(back.Load(path));  // no password queued: the dialog is cancelled
+    EXPECT_EQ(back.lastLoadError, DvLoadError::Cancelled);
+    EXPECT_EQ(readBytes(path), before);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+}
+
+TEST(ProtectedDocument, ADocumentThatLooksEncryptedInsideIsStillEncrypted) {
+    TempDir dir;
+    CDvDoc doc;
+    // Reserved header words placed so that bytes 21-24 of the plain file are 2, 8, 6, 5.
+    doc.reservedWords[0] = 0x05060802;
+    doc.password = u"pw";
+    const fs::path path = dir.path() / "x.dayvault";
+    ASSERT_TRUE(doc.Save(path));
+    ScriptedUi ui;
+    ui.passwords = {u"pw"};
+    CDvDoc back;
+    ASSERT_TRUE(back.Load(path));
+    EXPECT_EQ(back.reservedWords[0], 0x05060802u);
+}
+
+TEST(ProtectedDocument, RemovingThePasswordWritesAPlainFileAgain) {
+    TempDir dir;
+    ScriptedUi ui;
+    CDvDoc doc;
+    fillSample(doc);
+    doc.password = u"pw";
+    const fs::path path = dir.path() / "x.dayvault";
+    ASSERT_TRUE(doc.Save(path));
+    doc.password.clear();
+    ASSERT_TRUE(doc.Save(path));
+    EXPECT_EQ(readBytes(path)[0], 0x01);
 }

@@ -24,6 +24,8 @@ public:
     std::deque<int> choices;                // consumed by Choose; -1 (Cancel) when empty
     std::deque<std::filesystem::path> files; // consumed by AskOpenFile; cancelled when empty
     std::vector<std::filesystem::path> opened; // OpenWithDefaultHandler targets
+    std::deque<std::u16string> passwords;   // consumed by AskPassword; cancelled when empty
+    int passwordRequests = 0;
 
     void ShowMessage(std::u16string_view text) override { messages.emplace_back(text); }
     dv::Answer Ask(std::u16string_view text, dv::Buttons) override {
@@ -53,6 +55,13 @@ public:
         if (files.empty()) return false;
         chosen = files.front();
         files.pop_front();
+        return true;
+    }
+    bool AskPassword(dv::PasswordMode, std::u16string& password) override {
+        ++passwordRequests;
+        if (passwords.empty()) return false;
+        password = passwords.front();
+        passwords.pop_front();
         return true;
     }
     void OpenWithDefaultHandler(const std::filesystem::path& target) override { opened.push_back(target); }
