@@ -104,7 +104,7 @@ private:
     void makeToDo(CDvItem& item) {
         item.SetCompletion(static_cast<uint32_t>(pick(5) * 25));
         if (pick(2) == 0) {
-            item.flags |= CDvItem::kDeadlineFlag;
+            item.flags |= DV_ITEM_FLAG_DEADLINE;
             item.taskEnd = someDay();
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 // Shared pieces of dayvault-cli: parsed arguments, exit statuses and the command table.
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -8,7 +9,7 @@ class CDvDoc;
 
 namespace dvcli {
 
-enum ExitStatus { kOk = 0, kUsage = 1, kCannotLoad = 2, kWrongPassword = 3 };
+enum ExitStatus { kOk = 0, kUsage = 1, kCannotLoad = 2, kWrongPassword = 3, kInUse = 4, kNotFound = 5, kFailed = 6 };
 
 struct Args {
     std::vector<std::string> positional;
@@ -32,12 +33,20 @@ struct Command {
 
 const std::vector<Command>& commands();
 
-/// Loads DB (a database folder or a main file) into `doc`; prints the reason and returns false
-/// when it cannot.
-bool loadDatabase(const std::string& db, CDvDoc& doc);
+/// The main file of DB, a database folder or a main file.
+std::filesystem::path mainFileOf(const std::string& db);
+/// Loads DB into `doc` for reading; prints the reason and returns the exit status when it cannot.
+int loadDatabase(const std::string& db, CDvDoc& doc);
+/// Opens DB for writing like the desktop program (open mark, daily backup); refuses while another
+/// instance has it open. Returns the exit status on failure.
+int openForWriting(const std::string& db, CDvDoc& doc);
+/// Saves and closes a database opened with openForWriting.
+int saveAndClose(CDvDoc& doc);
 
 int runInfo(const Args& args);
 int runList(const Args& args);
 int runShow(const Args& args);
+int runNew(const Args& args);
+int runPasswd(const Args& args);
 
 }  // namespace dvcli

@@ -1,7 +1,9 @@
 #include <cstdio>
 
 #include "cli/cli.h"
+#include "app/database_session.h"
 #include "core/doc.h"
+#include "core/open_mark.h"
 #include "platform/files.h"
 
 namespace dvcli {
@@ -11,7 +13,7 @@ const std::vector<Command>& commands() {
         {"info", "DB", "show the database properties",
          "Prints the database properties: the version that wrote it, the main file size, the\n"
          "number of items of each type and every document variable.",
-         {}, {}, runInfo},
+         {"--password-file"}, {}, runInfo},
         {"list", "DB [--folder PATH] [--type task|todo|note|contact] [--json]",
          "list the items of a folder and its subfolders",
          "Lists the items in the folder PATH and below it (the root \\ when omitted), in document\n"
@@ -19,28 +21,65 @@ const std::vector<Command>& commands() {
          "  --folder PATH   a folder path such as \\Work\\Projects ('/' works too)\n"
          "  --type TYPE     only items of this type: task, todo, note or contact\n"
          "  --json          an array of objects with guid, type, title and folders",
-         {"--folder", "--type"}, {"--json"}, runList},
+         {"--folder", "--type", "--password-file"}, {"--json"}, runList},
         {"show", "DB GUID [--var NAME]", "show one item",
          "Prints every fixed field of the item with that GUID and all its variables. With --var,\n"
          "prints only the value of NAME as the program reads it: a variable, or a built-in name\n"
          "such as dv_title, dv_folders or dv_contents_plain_text.",
-         {"--var"}, {}, runShow},
+         {"--var", "--password-file"}, {}, runShow},
+        {"new", "PARENT NAME", "create a new database",
+         "Creates the database folder PARENT/NAME with its backups folder and an empty main file.\n"
+         "An existing folder is left alone.",
+         {}, {}, runNew},
+        {"passwd", "DB [--new-password-file FILE]", "set, change or remove the password",
+         "Sets a new password for DB and saves it encrypted; an empty password removes the\n"
+         "protection. On a terminal the new password is asked twice; scripts give it in FILE\n"
+         "(its first line). Refused while another instance has the database open.",
+         {"--password-file", "--new-password-file"}, {}, runPasswd},
     };
     return table;
 }
 
-bool loadDatabase(const std::string& db, CDvDoc& doc) {
+std::filesystem::path mainFileOf(const std::string& db) {
     std::filesystem::path path = db;
     if (dv::isDirectory(path)) path /= dv::fs::path(u8"_main_data.dayvault");
-    if (!dv::fileExists(path)) {
-        std::fprintf(stderr, "dayvault-cli: cannot load %s: no such database\n", db.c_str());
-        return false;
-    }
-    if (!doc.Load(path)) {
-        std::fprintf(stderr, "dayvault-cli: cannot load %s\n", path.c_str());
-        return false;
-    }
-    return true;
+    return path;
 }
+
+namespace {
+
+int loadFailure(const std::string& db, const CDvDoc& doc) {
+    switch (doc.lastLoadError) {
+    case DvLoadError::WrongPassword:
+        return kWrongPassword;  // the reason is already on standard error
+    case DvLoadError::Missing:
+        std::fprintf(stderr, "dayvault-cli: cannot load %s: no such database\n", db.c_str());
+        return kCannotLoad;
+    case DvLoadError::Cancelled:
+        std::fprintf(stderr, "dayvault-cli: cannot load %s: the database is protected; give its password in "
+                             "DAYVAULT_PASSWORD or --password-file\n", db.c_str());
+        return kCannotLoad;
+    default:
+        std::fprintf(stderr, "dayvault-cli: cannot load %s\n", db.c_str());
+        return kCannotLoad;
+    }
+}
+
+}  // namespace
+
+int loadDatabase(const std::string& db, CDvDoc& doc) {
+    return doc.Load(mainFileOf(db)) ? kOk : loadFailure(db, doc);
+}
+
+int openForWriting(const std::string& db, CDvDoc& doc) {
+    const std::filesystem::path path = mainFileOf(db);
+    if (IsOpenMarkFresh(path, 40)) {
+        AccessDeniedDialog(path);  // shows the "Access denied" text; no one can answer it here
+        return kInUse;
+    }
+    return OpenDocument(path, false, &doc) ? kOk : loadFailure(db, doc);
+}
+
+int saveAndClose(CDvDoc& doc) { return CloseDocument(true, &doc) ? kOk : kFailed; }
 
 }  // namespace dvcli

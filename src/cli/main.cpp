@@ -87,5 +87,7 @@ int main(int argc, char** argv) {
         }
     Args args;
     if (!parseArgs(*command, argc - 2, argv + 2, args)) return kUsage;
+    ui.passwordFile = args.get("--password-file");
+    ui.newPasswordFile = args.get("--new-password-file");
     return command->run(args);
 }

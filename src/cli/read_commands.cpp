@@ -89,7 +89,7 @@ void printItem(const CDvItem& item) {
 int runInfo(const Args& args) {
     if (!needPositional(args, 1, "info")) return kUsage;
     CDvDoc doc;
-    if (!loadDatabase(args.positional[0], doc)) return kCannotLoad;
+    if (const int status = loadDatabase(args.positional[0], doc)) return status;
     print(doc.PropertiesText());
     return kOk;
 }
@@ -103,7 +103,7 @@ int runList(const Args& args) {
         return kUsage;
     }
     CDvDoc doc;
-    if (!loadDatabase(args.positional[0], doc)) return kCannotLoad;
+    if (const int status = loadDatabase(args.positional[0], doc)) return status;
     std::vector<CDvItem*> items;
     DvCollectItems(doc, dv::fromUtf8(args.get("--folder", "\\")), true, type, items);
     if (args.has("--json")) {
@@ -117,11 +117,11 @@ int runList(const Args& args) {
 int runShow(const Args& args) {
     if (!needPositional(args, 2, "show")) return kUsage;
     CDvDoc doc;
-    if (!loadDatabase(args.positional[0], doc)) return kCannotLoad;
+    if (const int status = loadDatabase(args.positional[0], doc)) return status;
     const CDvItem* item = doc.FindItemByGuid(dv::fromUtf8(args.positional[1]));
     if (!item) {
         std::fprintf(stderr, "dayvault-cli show: no item with GUID %s\n", args.positional[1].c_str());
-        return kCannotLoad;
+        return kNotFound;
     }
     if (args.has("--var")) {
         print(item->GetVar(dv::fromUtf8(args.get("--var"))).AsText() + u"\n");
