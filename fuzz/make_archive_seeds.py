@@ -51,6 +51,28 @@ seeds = {
     + struct.pack("<Id", 0, 45000.5) + bytes([7]) + b"\x02\x00" + string("p") + string("q"),
 }
 
+
+def date_time(days, status=0):
+    return struct.pack("<Id", status, days)
+
+
+def string_array(*texts):
+    return struct.pack("<H", len(texts)) + b"".join(string(t) for t in texts)
+
+
+item = (
+    struct.pack("<i", 2)
+    + string("Call the dentist") + string("{6B29FC40-CA47-1067-B31D-00DD010662DA}")
+    + string_array("health") + date_time(45000.5) + date_time(45001.25)
+    + var_set(("dv_relations", value(6, string("1,{0A},Invoice&#44; May,,,,|2,scan.pdf,scan,,,,"))))
+    + string_array("\\", "\\Home")
+    + struct.pack("<II", 5, 1) + b"{\\rtf"
+    + struct.pack("<IB", 0x400, 40) + date_time(45002.0) + date_time(0, 2)
+    + string("") * 3 + struct.pack("<III", 0, 0, 0) + bytes([90, 0, 0])
+)
+seeds["item"] = item
+seeds["row_table"] = "a,b&#44;c|d&amp;#124;,,".encode("utf-16-le")
+
 os.makedirs(here, exist_ok=True)
 for name, data in seeds.items():
     with open(os.path.join(here, name), "wb") as f:

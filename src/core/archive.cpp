@@ -40,7 +40,9 @@ const uint8_t* CDvArchive::take(size_t n) {
 
 void CDvArchive::writeLittleEndian(uint64_t v, int bytes) {
     requireStoring();
-    for (int i = 0; i < bytes; ++i) output_.push_back(static_cast<uint8_t>(v >> (8 * i)));
+    uint8_t little[8];
+    for (int i = 0; i < bytes; ++i) little[i] = static_cast<uint8_t>(v >> (8 * i));
+    output_.insert(output_.end(), little, little + bytes);
 }
 
 void CDvArchive::WriteByte(uint8_t v) { writeLittleEndian(v, 1); }
@@ -61,7 +63,12 @@ void CDvArchive::WriteString(std::u16string_view v) {
     WriteByte(kByteEscape);
     WriteWord(kUnicodeMarker);
     writeStringLength(static_cast<uint32_t>(v.size()));
-    for (char16_t unit : v) WriteWord(static_cast<uint16_t>(unit));
+    const size_t at = output_.size();
+    output_.resize(at + 2 * v.size());
+    for (size_t i = 0; i < v.size(); ++i) {
+        output_[at + 2 * i] = static_cast<uint8_t>(v[i] & 0xFF);
+        output_[at + 2 * i + 1] = static_cast<uint8_t>(v[i] >> 8);
+    }
 }
 
 void CDvArchive::writeStringLength(uint32_t length) {

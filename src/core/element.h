@@ -15,6 +15,8 @@ public:
     virtual ~CDvElement() = default;
     CDvElement(const CDvElement&) = default;
     CDvElement& operator=(const CDvElement&) = default;
+    CDvElement(CDvElement&&) = default;
+    CDvElement& operator=(CDvElement&&) = default;
 
     std::u16string title;
     std::u16string guid;

@@ -1,10 +1,14 @@
 #include "core/item.h"
 
 #include <algorithm>
+#include <type_traits>
 
 #include "core/archive.h"
 #include "core/rtf_reader.h"
 #include "platform/text.h"
+
+// The document's item array grows by moving its items, never by copying them.
+static_assert(std::is_nothrow_move_constructible_v<CDvItem>);
 
 namespace {
 

@@ -1,8 +1,10 @@
 #include "core/var.h"
 
 #include <bit>
+#include <initializer_list>
 #include <limits>
 #include <ostream>
+#include <vector>
 
 #include "core/archive.h"
 #include "platform/locale_text.h"
@@ -11,8 +13,8 @@
 
 namespace {
 
-// Out of range and NaN give the "integer indefinite" value of the processor's own conversion,
-// which is what a plain cast produced in the program that wrote older files.
+// Out of range and NaN give the most negative value, as the processor's own conversion does,
+// where a plain cast would be undefined.
 int64_t truncateToInt64(double d) {
     if (d >= -0x1p63 && d < 0x1p63) return static_cast<int64_t>(d);
     return std::numeric_limits<int64_t>::min();
