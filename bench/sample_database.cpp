@@ -1,5 +1,6 @@
 #include "sample_database.h"
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -72,7 +73,9 @@ private:
         item->title = words(2 + pick(5));
         item->folders.push_back(paths_[static_cast<size_t>(pick(static_cast<int>(paths_.size())))]);
         if (pick(4) == 0) item->folders.push_back(paths_[static_cast<size_t>(pick(static_cast<int>(paths_.size())))]);
-        item->SetKeywordsFromText(words(1 + pick(3)));
+        std::u16string keywords = words(1 + pick(3));
+        std::replace(keywords.begin(), keywords.end(), u' ', u',');
+        item->SetKeywordsFromText(keywords);
         item->priority = static_cast<uint8_t>(pick(101));
         item->vars.Set(u"Estimate", CDvVar::FromInt64(pick(100)));
         switch (type) {

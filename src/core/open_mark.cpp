@@ -20,8 +20,10 @@ void pauseBeforeRetry() {
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
-bool parseMark(const std::vector<uint8_t>& bytes, long long& time) {
-    if (bytes.empty() || bytes.size() > 20) return false;
+// Digits, perhaps followed by a line end when someone wrote the mark by hand.
+bool parseMark(std::vector<uint8_t> bytes, long long& time) {
+    while (!bytes.empty() && (bytes.back() == '\n' || bytes.back() == '\r' || bytes.back() == ' ')) bytes.pop_back();
+    if (bytes.empty() || bytes.size() > 19) return false;
     long long value = 0;
     for (uint8_t b : bytes) {
         if (b < '0' || b > '9') return false;

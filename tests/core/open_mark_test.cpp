@@ -35,6 +35,8 @@ TEST(OpenMark, FreshnessByAge) {
         std::ofstream(DvOpenMarkPath(main)) << clock.epochSeconds() - c.ageSeconds;
         EXPECT_EQ(IsOpenMarkFresh(main, 40), c.fresh);
     }
+    std::ofstream(DvOpenMarkPath(main)) << clock.epochSeconds() - 5 << "\n";  // written by hand
+    EXPECT_TRUE(IsOpenMarkFresh(main, 40));
     std::ofstream(DvOpenMarkPath(main)) << "garbage";
     EXPECT_FALSE(IsOpenMarkFresh(main, 40));
     RemoveOpenMark(main);
