@@ -55,8 +55,6 @@ LogRecord& recordLocked(LogState& s, std::u16string_view logName) {
     const std::u16string_view name = logName.empty() ? kDvMainLogName : logName;
     for (LogRecord& r : s.records)
         if (r.name == name || dv::equalsNoCase(r.name, name)) return r;
-    std::error_code ec;
-    std::filesystem::create_directories(logFolderLocked(s), ec);
     rotate(s, name);
     return s.records.emplace_back(LogRecord{std::u16string(name), 0});
 }
@@ -78,7 +76,14 @@ std::u16string timeText() {
 
 void writeLocked(LogState& s, const LogRecord& record, std::u16string_view message, std::string_view sourceFile,
                  unsigned sourceLine) {
-    std::FILE* f = std::fopen(logFile(s, record.name, u".log").c_str(), "ab");
+    const std::filesystem::path path = logFile(s, record.name, u".log");
+    std::FILE* f = std::fopen(path.c_str(), "ab");
+    if (!f) {
+        // The folder is made on demand, also when someone removed it during the run.
+        std::error_code ec;
+        std::filesystem::create_directories(path.parent_path(), ec);
+        f = std::fopen(path.c_str(), "ab");
+    }
     if (!f) return;
     std::u16string line = dv::fromAscii(std::to_string(s.lineCounter++));
     line += u':';

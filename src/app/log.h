@@ -4,7 +4,8 @@
 // per nesting level of its log, the local time and the source position:
 //   12:  Leaving: OnDestroy [3 ms] (07 Mar, 10:07:12,File:main_window.cpp, Line:88)
 // The first line a run writes to a log moves the last run's file to "<name>.prev.log".
-// User-facing errors never come here; they go to the Ui port.
+// User-facing errors never come here; they go to the Ui port. There is no trace viewer window
+// on this desktop to mirror the lines to: the file is the only destination.
 #include <chrono>
 #include <filesystem>
 #include <string>

@@ -197,7 +197,7 @@ bool IsPortable() {
     std::lock_guard lock(mutex);
     const std::filesystem::path folder = dv::programFolder();
     if (!checked || folder != checkedFolder) {
-        portable = dv::fileExists(folder / kDvPortableMarkerName);
+        portable = !folder.empty() && dv::fileExists(folder / kDvPortableMarkerName);
         checkedFolder = folder;
         checked = true;
     }
