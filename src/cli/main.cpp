@@ -16,7 +16,12 @@ void printToolHelp(FILE* out) {
                  "Works with a Dayvault database from the command line. DB is a database folder or\n"
                  "its main file (_main_data.dayvault).\n\nCommands:\n");
     for (const auto& c : commands()) std::fprintf(out, "  %-8s %s\n", c.name, c.summary);
-    std::fprintf(out, "\nRun 'dayvault-cli COMMAND --help' for the options of a command.\n");
+    std::fprintf(out,
+                 "\nRun 'dayvault-cli COMMAND --help' for the options of a command.\n\n"
+                 "A protected database takes its password from DAYVAULT_PASSWORD, from --password-file FILE\n"
+                 "(its first line), or from a prompt when standard input is a terminal.\n\n"
+                 "Exit status: 0 success, 1 usage error, 2 the database cannot be loaded, 3 wrong password,\n"
+                 "4 the database is open in another instance, 5 no such item, 6 the change failed.\n");
 }
 
 void printCommandHelp(const Command& c, FILE* out) {
