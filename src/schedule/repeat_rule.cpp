@@ -105,6 +105,7 @@ DvOccurrence DvOccurrenceTimes(const CDvItem& task, const DvDateTime& day, bool 
     if (!adjust || !DvIsRepeating(task)) return stored;
     const DvDateTime start = dv::daymath::Combine(day, task.taskStart);
     if (!start.IsValid()) return stored;
+    if (!task.taskEnd.IsValid()) return {start, task.taskEnd};  // no length to carry over
     return {start, dv::daymath::AddDays(start, dv::daymath::DaysBetween(task.taskStart, task.taskEnd))};
 }
 

@@ -243,6 +243,8 @@ TEST(RepeatRule, OccurrenceTimesKeepTheTimeOfDayAndTheLength) {
         {"past midnight into day 0", At(1899, 12, 28, 23, 0), At(1899, 12, 29, 1, 0), true, At(1899, 12, 29), true,
          At(1899, 12, 29, 23, 0), At(1899, 12, 30, 1, 0)},
         {"a day that is not valid: as stored", lateStart, lateEnd, true, kInvalid, true, lateStart, lateEnd},
+        {"an end that is not valid stays so", lateStart, kInvalid, true, At(2008, 1, 12), true,
+         At(2008, 1, 12, 23, 0), kInvalid},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
