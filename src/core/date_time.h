@@ -11,7 +11,8 @@ enum class DvDateTimeSpanStatus : uint32_t { Valid = 0, Invalid = 1 };
 
 /// A signed length of time in days (1 hour = 1/24, 1 minute = 1/1440).
 struct DvDateTimeSpan {
-    /// Longer spans are invalid: no two dates of the calendar range lie further apart.
+    /// Longer spans are invalid, even the few between the very first and the very last dates
+    /// of the calendar.
     static constexpr double kMaxDays = 3615897.0;
 
     double value = 0.0;
