@@ -58,7 +58,7 @@ TEST(DateTimeArithmetic, AddsAndSubtractsAcrossDayZeroMonthEndsAndLeapDays) {
 TEST(DateTimeArithmetic, AnHourAfter29December0600IsStoredBelowMinusOneAndAQuarter) {
     DvDateTime t{-1.25, S::Valid};
     t += DvDateTimeSpan::FromParts(0, 1);
-    EXPECT_NEAR(t.value, -1.2916666666666667, 1e-12);  // not -1.2083333, which is 28 Dec 18:05
+    EXPECT_NEAR(t.value, -1.2916666666666667, 1e-12);  // not -1.2083333, which reads as 05:00
 }
 
 TEST(DateTimeArithmetic, AResultBeyondTheCalendarIsInvalid) {
