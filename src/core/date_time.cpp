@@ -6,8 +6,8 @@ namespace {
 
 // Day 0 is 30 December 1899; days_from_civil counts from 1 January 1970.
 constexpr long long kEpochOffset = 25569;
-constexpr double kMaxDays = 2958465.99999;  // 31 December 9999
-constexpr double kMinDays = -657434.0;      // 1 January 100
+constexpr double kMaxDays = 2958465.99999;  // 31 December 9999 23:59:59
+constexpr double kBeforeMinDays = -657435.0;  // 1 January 100 is day -657434, its hours lie below it
 
 long long daysFromCivil(long long y, unsigned m, unsigned d) {
     y -= m <= 2;
@@ -37,7 +37,54 @@ int daysInMonth(int y, int m) {
     return m == 2 && isLeap(y) ? 29 : kDays[m - 1];
 }
 
+bool inCalendarRange(double stored) { return std::isfinite(stored) && stored <= kMaxDays && stored > kBeforeMinDays; }
+
+// Reads the fields of a value; -1 in every field when it cannot be broken down.
+dv::CivilTime fieldsOf(const DvDateTime& t) {
+    dv::CivilTime c;
+    if (!t.ToCivil(c)) c = {-1, -1, -1, -1, -1, -1};
+    return c;
+}
+
+DvDateTimeSpan spanOf(double days) {
+    DvDateTimeSpan s;
+    s.value = days;
+    if (!(std::fabs(days) <= DvDateTimeSpan::kMaxDays)) s.status = DvDateTimeSpanStatus::Invalid;
+    return s;
+}
+
+DvDateTime fromLinearChecked(double linear) {
+    DvDateTime out;
+    out.value = DvDateTime::FromLinear(linear);
+    if (!inCalendarRange(out.value)) out.status = DvDateTimeStatus::Invalid;
+    return out;
+}
+
 }  // namespace
+
+// --- spans ---
+
+DvDateTimeSpan DvDateTimeSpan::FromParts(double days, double hours, double minutes, double seconds) {
+    return spanOf(days + hours / 24.0 + minutes / 1440.0 + seconds / 86400.0);
+}
+
+DvDateTimeSpan DvDateTimeSpan::FromDays(double days) { return spanOf(days); }
+
+int64_t DvDateTimeSpan::WholeDays() const {
+    return std::isfinite(value) ? static_cast<int64_t>(std::trunc(value)) : 0;
+}
+
+DvDateTimeSpan operator+(const DvDateTimeSpan& a, const DvDateTimeSpan& b) {
+    DvDateTimeSpan s = spanOf(a.value + b.value);
+    if (!a.IsValid() || !b.IsValid()) s.status = DvDateTimeSpanStatus::Invalid;
+    return s;
+}
+
+DvDateTimeSpan operator-(const DvDateTimeSpan& a, const DvDateTimeSpan& b) { return a + -b; }
+
+DvDateTimeSpan operator-(const DvDateTimeSpan& a) { return {-a.value, a.status}; }
+
+// --- date-times ---
 
 DvDateTime DvDateTime::Now() { return FromCivil(dv::clock().now()); }
 
@@ -61,8 +108,14 @@ DvDateTime DvDateTime::FromFields(int year, int month, int day, int hour, int mi
     return out;
 }
 
+DvDateTime DvDateTime::Combine(const DvDateTime& date, const DvDateTime& time) {
+    const dv::CivilTime d = fieldsOf(date);
+    const dv::CivilTime t = fieldsOf(time);
+    return FromFields(d.year, d.month, d.day, t.hour, t.minute, t.second);
+}
+
 bool DvDateTime::ToCivil(dv::CivilTime& out) const {
-    if (!IsValid() || !std::isfinite(value) || value > kMaxDays || value < kMinDays) return false;
+    if (!IsValid() || !inCalendarRange(value)) return false;
     double whole = std::trunc(value);
     long long seconds = std::llround(std::fabs(value - whole) * 86400.0);
     if (seconds >= 86400) {  // rounding carried into the next day
@@ -74,4 +127,86 @@ bool DvDateTime::ToCivil(dv::CivilTime& out) const {
     out.minute = static_cast<int>(seconds / 60 % 60);
     out.second = static_cast<int>(seconds % 60);
     return true;
+}
+
+int DvDateTime::Year() const { return fieldsOf(*this).year; }
+int DvDateTime::Month() const { return fieldsOf(*this).month; }
+int DvDateTime::Day() const { return fieldsOf(*this).day; }
+int DvDateTime::Hour() const { return fieldsOf(*this).hour; }
+int DvDateTime::Minute() const { return fieldsOf(*this).minute; }
+int DvDateTime::Second() const { return fieldsOf(*this).second; }
+
+int DvDateTime::DayOfWeek() const {
+    const dv::CivilTime c = fieldsOf(*this);
+    if (c.year < 0) return -1;
+    const long long day = daysFromCivil(c.year, static_cast<unsigned>(c.month), static_cast<unsigned>(c.day)) +
+                          kEpochOffset;
+    // Day 0, 30 December 1899, was a Saturday (7).
+    return static_cast<int>(((day % 7) + 7 + 6) % 7) + 1;
+}
+
+bool DvDateTime::IsSameDay(const DvDateTime& other) const {
+    const dv::CivilTime a = fieldsOf(*this);
+    const dv::CivilTime b = fieldsOf(other);
+    return a.year == b.year && a.month == b.month && a.day == b.day;
+}
+
+void DvDateTime::SetDate(int year, int month, int day, bool zeroTime) {
+    const dv::CivilTime t = zeroTime ? dv::CivilTime{0, 0, 0, 0, 0, 0} : fieldsOf(*this);
+    *this = FromFields(year, month, day, t.hour, t.minute, t.second);
+}
+
+void DvDateTime::SetDate(const DvDateTime& from, bool zeroTime) {
+    const dv::CivilTime d = fieldsOf(from);
+    SetDate(d.year, d.month, d.day, zeroTime);
+}
+
+void DvDateTime::SetTime(int hour, int minute, int second) {
+    const dv::CivilTime d = fieldsOf(*this);
+    *this = FromFields(d.year, d.month, d.day, hour, minute, second);
+}
+
+void DvDateTime::SetTime(const DvDateTime& from) {
+    const dv::CivilTime t = fieldsOf(from);
+    SetTime(t.hour, t.minute, t.second);
+}
+
+double DvDateTime::ToLinear(double stored) {
+    if (stored >= 0) return stored;
+    const double c = std::ceil(stored);
+    return c - (stored - c);
+}
+
+double DvDateTime::FromLinear(double linear) {
+    if (linear >= 0) return linear;
+    const double f = std::floor(linear);
+    return f + (f - linear);
+}
+
+DvDateTime& DvDateTime::operator+=(const DvDateTimeSpan& span) { return *this = *this + span; }
+DvDateTime& DvDateTime::operator-=(const DvDateTimeSpan& span) { return *this = *this - span; }
+
+DvDateTime operator+(const DvDateTime& date, const DvDateTimeSpan& span) {
+    return fromLinearChecked(DvDateTime::ToLinear(date.value) + span.value);
+}
+
+DvDateTime operator-(const DvDateTime& date, const DvDateTimeSpan& span) {
+    return fromLinearChecked(DvDateTime::ToLinear(date.value) - span.value);
+}
+
+DvDateTimeSpan operator-(const DvDateTime& to, const DvDateTime& from) {
+    DvDateTimeSpan s = spanOf(DvDateTime::ToLinear(to.value) - DvDateTime::ToLinear(from.value));
+    if (!to.IsValid() || !from.IsValid()) s.status = DvDateTimeSpanStatus::Invalid;
+    return s;
+}
+
+bool operator<(const DvDateTime& a, const DvDateTime& b) {
+    return a.IsValid() && b.IsValid() && DvDateTime::ToLinear(a.value) < DvDateTime::ToLinear(b.value);
+}
+
+bool operator>(const DvDateTime& a, const DvDateTime& b) { return b < a; }
+
+bool operator>=(const DvDateTime& a, const DvDateTime& b) {
+    if (a.IsNull() && b.IsNull()) return true;
+    return a.IsValid() && b.IsValid() && DvDateTime::ToLinear(a.value) >= DvDateTime::ToLinear(b.value);
 }

@@ -48,6 +48,13 @@ std::u16string formatG(double value) {
     return std::u16string(buffer, buffer + (n > 0 ? n : 0));
 }
 
+std::u16string formatFixed(double value, int decimals) {
+    CLocaleScope scope;
+    char buffer[400];  // the widest double in fixed notation has 309 digits before the point
+    const int n = std::snprintf(buffer, sizeof buffer, "%.*f", decimals < 0 ? 0 : decimals > 20 ? 20 : decimals, value);
+    return std::u16string(buffer, buffer + (n > 0 && n < static_cast<int>(sizeof buffer) ? n : 0));
+}
+
 std::u16string formatInt64(int64_t value) {
     const std::string s = std::to_string(value);
     return std::u16string(s.begin(), s.end());

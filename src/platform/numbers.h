@@ -8,6 +8,8 @@ namespace dv {
 
 /// printf's "%G": six significant digits, the shorter of fixed and exponent notation.
 std::u16string formatG(double value);
+/// printf's "%.Nf": fixed notation with `decimals` places.
+std::u16string formatFixed(double value, int decimals);
 /// Signed decimal.
 std::u16string formatInt64(int64_t value);
 

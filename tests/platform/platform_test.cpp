@@ -26,6 +26,18 @@ TEST(Numbers, FormatGMatchesPrintf) {
     }
 }
 
+TEST(Numbers, FormatFixedMatchesPrintf) {
+    struct Case { double value; int decimals; const char* text; };
+    const Case cases[] = {
+        {52.142857, 2, "52.14"}, {1.0, 2, "1.00"}, {0.125, 2, "0.12"}, {-12.175, 1, "-12.2"}, {2.5, 0, "2"},
+        {1e20, 2, "100000000000000000000.00"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(dv::toUtf8(dv::formatFixed(c.value, c.decimals)), c.text);
+    }
+}
+
 TEST(Numbers, LeadingNumberParsingFollowsTheCLibrary) {
     struct Case { const char* text; double asDouble; long long asInt; };
     const Case cases[] = {
