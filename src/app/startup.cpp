@@ -10,6 +10,7 @@
 #include "platform/locations.h"
 #include "platform/text.h"
 #include "platform/ui.h"
+#include "schedule/date_format.h"
 
 namespace fs = std::filesystem;
 
@@ -57,6 +58,11 @@ void startNewDefaultDocument() {
 
 }  // namespace
 
+void DvUseOptionsForDateFormats() {
+    // Read at each call, so a change in the options dialog shows at once.
+    DvSetDateFormatSource([](std::u16string_view key) { return GetOptions(true).GetString(key, u""); });
+}
+
 fs::path DocumentsFolder(bool create) {
     const fs::path base = IsPortable() ? dv::programFolder() : dv::documentsFolder();
     const fs::path folder = base / "My Dayvault Documents";
@@ -76,6 +82,7 @@ bool InitInstance() {
     CDvOptions& options = GetOptions(false);
     options.LoadOptions();
     options.SetInt(kDvOptUsageCount, options.GetInt(kDvOptUsageCount, 0) + 1);
+    DvUseOptionsForDateFormats();
     dv::Ui& ui = dv::ui();
 
     const bool firstRun = !dv::isDirectory(DefaultDatabaseFolder());

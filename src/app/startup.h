@@ -9,6 +9,9 @@ std::filesystem::path DocumentsFolder(bool create);
 std::filesystem::path DefaultDatabaseFolder();
 std::filesystem::path DefaultMainFile();
 
+/// Date texts follow the long and short date formats of the options file.
+void DvUseOptionsForDateFormats();
+
 /// The start-up sequence up to the main window: options, first run, the move of an old
 /// single-file database, the autostart entry, and the choice and opening of the document.
 /// False when the program must end (the user has been told why).

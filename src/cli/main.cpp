@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/cli.h"
+#include "app/startup.h"
 #include "cli/cli_ui.h"
 
 namespace dvcli {
@@ -71,6 +72,7 @@ int main(int argc, char** argv) {
     using namespace dvcli;
     std::setlocale(LC_ALL, "");
     CliUi ui;
+    DvUseOptionsForDateFormats();
     if (argc < 2) {
         printToolHelp(stderr);
         return kUsage;
