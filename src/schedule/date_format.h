@@ -7,14 +7,14 @@
 #include <string>
 #include <string_view>
 
+#include "core/option_keys.h"
+
 #include "core/date_time.h"
 
 /// Longest text a pattern expands to; longer expansions are cut.
 inline constexpr std::size_t kDvFormatMaxChars = 256;
 inline constexpr std::u16string_view kDvInvalidDateTimeText = u"Invalid DateTime";
 
-inline constexpr std::u16string_view kDvOptLongDate = u"dv_opt_s_longdate";
-inline constexpr std::u16string_view kDvOptShortDate = u"dv_opt_s_shortdate";
 inline constexpr std::u16string_view kDvDefaultLongDate = u"%a %d-%b-%Y";
 inline constexpr std::u16string_view kDvDefaultShortDate = u"%a, %d %b";
 
