@@ -28,13 +28,13 @@ bool DvColumnsOpenColumnMgrDlg(CDvDoc& doc, std::u16string_view folderPath, int 
         dv::ui().ShowMessage(kEmptyFolder);
         return false;
     }
-    std::u16string scope(folderPath);
+    std::u16string_view scope = folderPath;
     if (folderPath != kDvRootPath && askScope) {
         const int choice = dv::ui().Choose(u"", kDvColumnScopeQuestion, DvColumnScopeChoices(folderPath));
         if (choice < 0) return false;
         if (choice == kDvColumnScopeGlobalChoice) scope = kDvRootPath;
     }
-    CDvColumnMgrDlgModel dialog(doc, scope, itemType);
+    CDvColumnMgrDlgModel dialog(doc, std::u16string(scope), itemType);
     if (!dialog.Open() || !host.RunVisibleColumnsDialog(dialog)) return false;
     host.RefreshViews();
     return true;

@@ -4,7 +4,7 @@
 
 #include "core/doc.h"
 #include "core/item.h"
-#include "platform/locale_text.h"
+#include "platform/text.h"
 #include "platform/ui.h"
 #include "views/column_defaults.h"
 
@@ -54,7 +54,7 @@ std::u16string DvColumnsStorageKey(int itemType, DvColumnSet which) {
     if (itemType < DV_ITEM_TASK || itemType > DV_ITEM_CONTACT) return {};
     const std::u16string_view prefix =
         which == DvColumnSet::Visible ? u"dv_user_visible_columns_for_" : u"dv_user_defined_columns_for_";
-    return std::u16string(prefix) + dv::toLowerLocale(DvItemTypeName(itemType));
+    return std::u16string(prefix) + dv::asciiLower(DvItemTypeName(itemType));
 }
 
 bool DvColumnsGetCols(CDvDoc& doc, const std::vector<std::u16string>& folderPaths, int itemType, unsigned flags,
