@@ -182,6 +182,7 @@ void MainWindow::DocumentSaving(CDvDoc& doc) {
 
 void MainWindow::restoreLayout() {
     CDvOptions& options = GetOptions(true);
+    resize(1000, 650);
     if (const auto rect = options.GetRect(kDvOptMainWindowRect))
         setGeometry(rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top);
     const int left = options.GetInt(kDvOptListFrameLeft, -1);
