@@ -16,8 +16,6 @@ class OpsDocument {
 public:
     CDvDoc doc;
 
-    OpsDocument() { doc.root.title = u"\\"; }
-
     /// Appends an item filed under `folders`; returns its GUID.
     std::u16string add(std::u16string title, std::initializer_list<std::u16string> folders,
                        int type = DV_ITEM_NOTE) {
