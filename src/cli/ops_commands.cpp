@@ -68,9 +68,8 @@ struct ItemVerb {
     bool needsTarget;
 };
 constexpr ItemVerb kItemVerbs[] = {
-    {"delete", DV_OPERATION_DELETE, false}, {"remove", DV_OPERATION_REMOVE, false},
-    {"move", DV_OPERATION_MOVE, true},      {"add", DV_OPERATION_ADD, true},
-    {"copy", DV_OPERATION_COPY, true},
+    {"delete", DV_OPERATION_DELETE, false}, {"remove", DV_OPERATION_REMOVE, false}, {"move", DV_OPERATION_MOVE, true},
+    {"add", DV_OPERATION_ADD, true},        {"copy", DV_OPERATION_COPY, true},
 };
 
 }  // namespace
@@ -127,8 +126,8 @@ int runItem(const Args& args) {
         return kNotFound;
     }
     std::vector<std::u16string> produced;
-    const bool changed = DvOperationItems(guids, verb->code, dv::fromUtf8(args.get("--from", "\\")),
-                                          target, flags, &doc, &produced) != 0;
+    const bool changed = DvOperationItems(guids, verb->code, dv::fromUtf8(args.get("--from", "\\")), target, flags,
+                                          &doc, &produced) != 0;
     if (verb->code == DV_OPERATION_COPY)
         for (const auto& guid : produced) std::printf("%s\n", dv::toUtf8(guid).c_str());
     return finish(doc, changed, "item");

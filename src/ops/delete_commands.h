@@ -9,7 +9,7 @@ class CDvDoc;
 
 struct DvDeleteTarget {
     bool treeHasFocus = false;
-    std::u16string selectedFolder;           // the tree's selection
+    std::u16string selectedFolder;              // the tree's selection
     std::vector<std::u16string> selectedItems;  // GUIDs of the list's selection
     std::u16string currentFolder;
 };

@@ -115,7 +115,8 @@ std::vector<DvFolderMenuEntry> DvFolderTreeMenu(std::u16string_view folderPath, 
     if (!folder) return {};
     if (DvMainWindow()) DvMainWindow()->SelectFolder(FolderPath(folder));
     const bool root = folder->IsRoot();
-    const bool last = !root && folder->Parent()->ChildIndex(folder) + 1 == static_cast<int>(folder->Parent()->Children().size());
+    const bool last =
+        !root && folder->Parent()->ChildIndex(folder) + 1 == static_cast<int>(folder->Parent()->Children().size());
     using C = DvFolderMenuCommand;
     return {
         {u"Create subfolder", C::CreateSubfolder, true},

@@ -163,8 +163,8 @@ int DvOperationFolder(std::u16string_view sourceIn, int code, std::u16string_vie
     return result;
 }
 
-int DvOperationFolderSelection(const std::vector<DvLink>& links, int code, std::u16string_view target,
-                               unsigned flags, CDvDoc* given) {
+int DvOperationFolderSelection(const std::vector<DvLink>& links, int code, std::u16string_view target, unsigned flags,
+                               CDvDoc* given) {
     if (links.size() != 1) return 0;
     CDvDoc& doc = docOrCurrent(given);
     auto lock = doc.Lock();
@@ -178,6 +178,10 @@ int DvOperationFolderSelection(const std::vector<DvLink>& links, int code, std::
     return 1;
 }
 
-bool DvMoveFolderUp(std::u16string_view path, unsigned flags, CDvDoc* doc) { return moveFolderBy(path, -1, flags, doc); }
+bool DvMoveFolderUp(std::u16string_view path, unsigned flags, CDvDoc* doc) {
+    return moveFolderBy(path, -1, flags, doc);
+}
 
-bool DvMoveFolderDown(std::u16string_view path, unsigned flags, CDvDoc* doc) { return moveFolderBy(path, 1, flags, doc); }
+bool DvMoveFolderDown(std::u16string_view path, unsigned flags, CDvDoc* doc) {
+    return moveFolderBy(path, 1, flags, doc);
+}

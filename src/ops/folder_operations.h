@@ -19,8 +19,7 @@ bool DvOperationFolderRename(std::u16string_view oldPath, std::u16string_view ne
 /// Rewrites every item entry at or below `oldPath` so that it starts with `newPath` instead
 /// (codes DV_OPERATION_MOVE and DV_OPERATION_RENAME; other codes rewrite nothing). Whole
 /// components only: \Work to \Job rewrites \Work\A, never \Workshop. The tree is not touched.
-bool DvRenameFolderInItems(std::u16string_view oldPath, std::u16string_view newPath, int code,
-                           CDvDoc* doc = nullptr);
+bool DvRenameFolderInItems(std::u16string_view oldPath, std::u16string_view newPath, int code, CDvDoc* doc = nullptr);
 
 /// DV_OPERATION_MOVE takes the folder `source`, with its subtree, into `target`;
 /// DV_OPERATION_DELETE removes it and, through DvOperationItems, its items (with the
@@ -30,8 +29,8 @@ int DvOperationFolder(std::u16string_view source, int code, std::u16string_view 
 
 /// DvOperationFolder on the folder named by the only link of `links` (dragged or pasted).
 /// Returns 1 when an operation ran, else 0.
-int DvOperationFolderSelection(const std::vector<DvLink>& links, int code, std::u16string_view target,
-                               unsigned flags, CDvDoc* doc = nullptr);
+int DvOperationFolderSelection(const std::vector<DvLink>& links, int code, std::u16string_view target, unsigned flags,
+                               CDvDoc* doc = nullptr);
 
 /// Moves the folder one place earlier (up) or later (down) among its siblings; the order is
 /// stored with the document. False for the root, the first child going up and the last going down.

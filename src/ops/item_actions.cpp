@@ -20,11 +20,11 @@ struct ContactActionField {
 };
 
 constexpr ContactActionField kContactActionFields[] = {
-    {u"[Personal] E-mails", DV_ITEM_ACTION_EMAIL},      {u"[Business] E-mails", DV_ITEM_ACTION_EMAIL},
-    {u"[Personal] Web", DV_ITEM_ACTION_VISIT},          {u"[Business] Web", DV_ITEM_ACTION_VISIT},
-    {u"[Personal] Mobile phone", DV_ITEM_ACTION_CALL},  {u"[Business] Mobile phone", DV_ITEM_ACTION_CALL},
-    {u"[Personal] Phone", DV_ITEM_ACTION_CALL},         {u"[Business] Phone", DV_ITEM_ACTION_CALL},
-    {u"[Personal] Skype", DV_ITEM_ACTION_CALL},         {u"[Business] Skype", DV_ITEM_ACTION_CALL},
+    {u"[Personal] E-mails", DV_ITEM_ACTION_EMAIL},     {u"[Business] E-mails", DV_ITEM_ACTION_EMAIL},
+    {u"[Personal] Web", DV_ITEM_ACTION_VISIT},         {u"[Business] Web", DV_ITEM_ACTION_VISIT},
+    {u"[Personal] Mobile phone", DV_ITEM_ACTION_CALL}, {u"[Business] Mobile phone", DV_ITEM_ACTION_CALL},
+    {u"[Personal] Phone", DV_ITEM_ACTION_CALL},        {u"[Business] Phone", DV_ITEM_ACTION_CALL},
+    {u"[Personal] Skype", DV_ITEM_ACTION_CALL},        {u"[Business] Skype", DV_ITEM_ACTION_CALL},
 };
 
 void appendWebAddresses(std::u16string_view text, std::vector<DvItemAction>& out) {

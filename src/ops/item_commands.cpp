@@ -36,7 +36,9 @@ std::vector<DvItemMenuEntry> percentEntries(DvItemCommandKind kind, std::u16stri
     return entries;
 }
 
-DvItemMenuEntry command(std::u16string text, DvItemCommandKind kind) { return {std::move(text), DvItemCommand{kind}, {}}; }
+DvItemMenuEntry command(std::u16string text, DvItemCommandKind kind) {
+    return {std::move(text), DvItemCommand{kind}, {}};
+}
 
 DvItemMenuEntry submenu(std::u16string text, std::vector<DvItemMenuEntry> entries) {
     return {std::move(text), std::nullopt, std::move(entries)};
@@ -99,9 +101,9 @@ std::vector<DvItemMenuEntry> DvItemContextMenu(const std::vector<DvItemAction>& 
         command(u"Open\t(Enter or double click)", K::Open),
         command(u"&Copy\t(Ctrl+C)", K::Copy),
         command(u"&Paste\t(Ctrl+V)", K::Paste),
-        submenu(u"Copy as &text", {command(u"&Title only", K::CopyTitleOnly),
-                                   command(u"Title && &&contents", K::CopyTitleAndContents),
-                                   command(u"&Everything", K::CopyEverything)}),
+        submenu(u"Copy as &text",
+                {command(u"&Title only", K::CopyTitleOnly), command(u"Title && &&contents", K::CopyTitleAndContents),
+                 command(u"&Everything", K::CopyEverything)}),
         submenu(u"Conv&ert to", {command(u"&Task", K::ConvertToTask), command(u"To &do", K::ConvertToTodo),
                                  command(u"&Note", K::ConvertToNote), command(u"&Contact", K::ConvertToContact)}),
         submenu(u"P&riority", percentEntries(K::Priority, u"low", u"high")),

@@ -31,7 +31,7 @@ enum class DvItemCommandKind {
     Remove,
     Locate,
     Properties,
-    RunAction,         // value: the index of an item action
+    RunAction,  // value: the index of an item action
 };
 
 struct DvItemCommand {
@@ -41,7 +41,7 @@ struct DvItemCommand {
 };
 
 struct DvItemMenuEntry {
-    std::u16string text;  // with the hint after a tab
+    std::u16string text;                   // with the hint after a tab
     std::optional<DvItemCommand> command;  // none for a submenu
     std::vector<DvItemMenuEntry> submenu;
 };

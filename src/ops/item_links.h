@@ -16,7 +16,7 @@ struct DvLink {
     std::u16string documentFolder;  // optional, ends with "\"; plays no part here
     std::u16string guid;            // the 38-character braced form
     char16_t kind = kItem;
-    std::u16string text;            // optional free text after ","
+    std::u16string text;  // optional free text after ","
 
     bool IsFolder() const { return kind == kFolder; }
     friend bool operator==(const DvLink&, const DvLink&) = default;

@@ -98,8 +98,7 @@ CDvItem& appendCopy(CDvDoc& doc, const CDvItem& item, const std::u16string& targ
     if (!keepTitle) copy->title = u"Copy of " + copy->title;
     // Copied into one of its own folders it keeps them all; elsewhere it lives only there.
     if (!target.empty()) {
-        if (std::find(copy->folders.begin(), copy->folders.end(), target) == copy->folders.end())
-            copy->folders.clear();
+        if (std::find(copy->folders.begin(), copy->folders.end(), target) == copy->folders.end()) copy->folders.clear();
         addFolder(*copy, target);
     }
     copy->index = static_cast<int>(doc.items.size());
@@ -121,7 +120,8 @@ std::u16string DvCouldNotMoveText(std::u16string_view title) {
 }
 
 int DvOperationItems(const std::vector<std::u16string>& guids, int code, std::u16string_view sourceIn,
-                     std::u16string_view targetIn, unsigned flags, CDvDoc* given, std::vector<std::u16string>* changed) {
+                     std::u16string_view targetIn, unsigned flags, CDvDoc* given,
+                     std::vector<std::u16string>* changed) {
     if (code < DV_OPERATION_DELETE || code > DV_OPERATION_COPY) return 0;
     CDvDoc& doc = docOrCurrent(given);
     auto lock = doc.Lock();
@@ -165,6 +165,7 @@ int DvOperationItems(const std::vector<std::u16string>& guids, int code, std::u1
         }
         }
     }
+    doc.RenumberItems();  // deletions and copies moved the places of the items after them
     if (any && (flags & DV_OPERATION_FLAG_REFRESH) && DvMainWindow()) DvMainWindow()->RefreshContents(0);
     return any ? 1 : 0;
 }

@@ -6,7 +6,7 @@ enum DvOperationCode : int {
     DV_OPERATION_DELETE = 1,  // delete completely
     DV_OPERATION_REMOVE = 2,  // remove from the current folder
     DV_OPERATION_MOVE = 3,
-    DV_OPERATION_ADD = 4,     // add to a further folder
+    DV_OPERATION_ADD = 4,  // add to a further folder
     DV_OPERATION_COPY = 5,
     DV_OPERATION_RENAME = 6,  // rewrite folder paths after a rename; no item operation
 };

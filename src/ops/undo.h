@@ -20,9 +20,9 @@ std::u16string DvUndoKindName(int kind);
 
 struct CDvUndoEntry {
     DvUndoKind kind = DvUndoKind::None;
-    std::vector<CDvItem> items;        // as they were before the change
-    std::vector<int> positions;        // each one's place in the item array then, tried first
-    std::filesystem::path document;    // the main file of the database they belong to
+    std::vector<CDvItem> items;      // as they were before the change
+    std::vector<int> positions;      // each one's place in the item array then, tried first
+    std::filesystem::path document;  // the main file of the database they belong to
 };
 
 /// The line of the undo dialog: kind, count and the quoted titles, cut after 220 characters.

@@ -44,9 +44,11 @@ TEST(DocumentLock, HeldWhileOperationsChangeTheDocument) {
     d.folder(u"\\B");
     const std::pair<const char*, std::function<void()>> operations[] = {
         {"add", [&] { DvOperationItems({item}, DV_OPERATION_ADD, {}, u"\\C", DV_OPERATION_FLAG_REFRESH, &d.doc); }},
-        {"folder move", [&] { DvOperationFolder(u"\\C", DV_OPERATION_MOVE, u"\\B", DV_OPERATION_FLAG_REFRESH, &d.doc); }},
+        {"folder move",
+         [&] { DvOperationFolder(u"\\C", DV_OPERATION_MOVE, u"\\B", DV_OPERATION_FLAG_REFRESH, &d.doc); }},
         {"undo", [&] { DvUndoList().Apply(0, &d.doc); }},
-        {"folder delete", [&] { DvOperationFolder(u"\\A", DV_OPERATION_DELETE, {}, DV_OPERATION_FLAG_REFRESH, &d.doc); }},
+        {"folder delete",
+         [&] { DvOperationFolder(u"\\A", DV_OPERATION_DELETE, {}, DV_OPERATION_FLAG_REFRESH, &d.doc); }},
     };
     for (const auto& [name, operation] : operations) {
         SCOPED_TRACE(name);

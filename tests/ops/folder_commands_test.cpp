@@ -35,7 +35,11 @@ TEST_F(NewFolderCommand, NoHintUnderTheRoot) {
 
 TEST_F(NewFolderCommand, Refusals) {
     d.folder(u"\\Work");
-    struct Case { const char16_t* parent; std::optional<std::u16string> name; const char16_t* message; };
+    struct Case {
+        const char16_t* parent;
+        std::optional<std::u16string> name;
+        const char16_t* message;
+    };
     const Case cases[] = {
         {u"", u"x", u"first select a parent folder to create a new folder in it"},
         {u"\\", std::nullopt, nullptr},  // cancelled
@@ -88,7 +92,11 @@ TEST_F(FolderProperties, Refusals) {
     d.folder(u"\\A");
     d.folder(u"\\B");
     d.doc.root.NewGuid();
-    struct Case { std::u16string guid; const char16_t* title; const char16_t* message; };
+    struct Case {
+        std::u16string guid;
+        const char16_t* title;
+        const char16_t* message;
+    };
     const Case cases[] = {
         {u"{00000000-0000-0000-0000-000000000000}", u"X",
          u"internal error: CDvItemPropertiesDlg::OnBnClickedOk, folder guid's not found"},
@@ -137,7 +145,10 @@ TEST_F(FolderTreeMenu, EntriesSeparatorsAndDisabledStates) {
     d.folder(u"\\P\\One");
     d.folder(u"\\P\\Two");
     const std::string all = "Create subfolder | - | Move up | Move down | - | Delete | Rename | - | Properties";
-    struct Case { const char16_t* folder; std::string expected; };
+    struct Case {
+        const char16_t* folder;
+        std::string expected;
+    };
     const Case cases[] = {
         {u"\\P\\One", all},
         {u"\\P\\Two", "Create subfolder | - | Move up | Move down (off) | - | Delete | Rename | - | Properties"},

@@ -30,7 +30,11 @@ TEST_F(FolderOperations, RenameRewritesWholeComponentsOnly) {
 
 TEST_F(FolderOperations, RenameRefusals) {
     d.add(u"a", {u"\\A\\B", u"\\A\\C"});
-    struct Case { const char16_t* from; const char16_t* to; const char16_t* message; };
+    struct Case {
+        const char16_t* from;
+        const char16_t* to;
+        const char16_t* message;
+    };
     const Case cases[] = {
         {u"\\A\\B", u"\\C\\B", u"DvOperationFolderRename :: DvOperationFolderRename,different parents"},
         {u"\\", u"\\X", u"You can't rename the '' (root) folder"},
@@ -104,7 +108,11 @@ TEST_F(FolderOperations, MoveIntoTheRootGivesASingleSeparator) {
 
 TEST_F(FolderOperations, MoveRefusals) {
     const auto item = d.add(u"x", {u"\\A\\B\\C"});
-    struct Case { const char16_t* source; const char16_t* target; std::u16string message; };
+    struct Case {
+        const char16_t* source;
+        const char16_t* target;
+        std::u16string message;
+    };
     const Case cases[] = {
         {u"\\A", u"\\a", u"You can't move a folder to itself"},
         {u"\\A", u"\\A\\B\\C", u"You can't move a parent folder to one of its subfolders"},
@@ -192,7 +200,12 @@ TEST_F(FolderOperations, SelectionActsOnExactlyOneFolderLinkAndNeverOnTheRoot) {
 }
 
 TEST_F(FolderOperations, FolderOrder) {
-    struct Case { const char16_t* folder; bool up; bool moves; const char* order; };
+    struct Case {
+        const char16_t* folder;
+        bool up;
+        bool moves;
+        const char* order;
+    };
     const Case cases[] = {
         {u"\\P\\Two", true, true, "\\P\\Two \\P\\One \\P\\Three"},
         {u"\\P\\One", true, false, "\\P\\One \\P\\Two \\P\\Three"},

@@ -35,16 +35,23 @@ TEST(ItemActions, AContactGivesItsFieldsThenTheWebAddressesOfItsText) {
 }
 
 TEST(ItemActions, WebAddressesInText) {
-    struct Case { const char* name; std::u16string title; std::vector<std::u16string> targets; };
+    struct Case {
+        const char* name;
+        std::u16string title;
+        std::vector<std::u16string> targets;
+    };
     const Case cases[] = {
         {"ends at a blank", u"go http://a.example/x y", {u"http://a.example/x"}},
         {"ends at a tab, a line feed or a carriage return",
-         u"http://a.example\thttps://b.example\nhttp://c.example\rz", {u"http://a.example", u"https://b.example", u"http://c.example"}},
+         u"http://a.example\thttps://b.example\nhttp://c.example\rz",
+         {u"http://a.example", u"https://b.example", u"http://c.example"}},
         {"runs to the end", u"http://end.example", {u"http://end.example"}},
         {"a bare http:// is too short", u"http:// and http:", {}},
         {"a bare https:// is just long enough", u"https://", {u"https://"}},
         {"found inside a word", u"xhttp://a.example", {u"http://a.example"}},
-        {"one address holding another", u"http://a.example/?u=http://b.example", {u"http://a.example/?u=http://b.example"}},
+        {"one address holding another",
+         u"http://a.example/?u=http://b.example",
+         {u"http://a.example/?u=http://b.example"}},
         {"capital letters are not an address", u"HTTP://a.example", {}},
         {"no address", u"mailto:bob@example.com", {}},
     };
@@ -64,7 +71,8 @@ TEST(ItemActions, Labels) {
     EXPECT_EQ(DvItemActionLabel({DV_ITEM_ACTION_VISIT, u"https://a.example", u""}), u"Visit https://a.example");
     EXPECT_EQ(DvItemActionLabel({DV_ITEM_ACTION_OPEN, u"x", u""}), u"Open x");
     EXPECT_EQ(DvItemActionLabel({DV_ITEM_ACTION_CALL, u"5", u""}), u"Call 5");
-    const std::u16string longLabel = DvItemActionLabel({DV_ITEM_ACTION_VISIT, u"https://" + std::u16string(200, u'a'), u""});
+    const std::u16string longLabel =
+        DvItemActionLabel({DV_ITEM_ACTION_VISIT, u"https://" + std::u16string(200, u'a'), u""});
     EXPECT_EQ(longLabel.size(), 103u);
     EXPECT_EQ(longLabel.substr(0, 14), u"Visit https://");
     EXPECT_EQ(longLabel.substr(100), u"...");
@@ -78,7 +86,7 @@ TEST(ItemActions, RunOpensTheTargetWithTheRightScheme) {
     DvRunItemAction({DV_ITEM_ACTION_VISIT, u"https://a.example/ä", u""});
     DvRunItemAction({DV_ITEM_ACTION_OPEN, u"/home/me/file.txt", u""});
     EXPECT_EQ(ui.opened, (std::vector<std::filesystem::path>{"mailto:bob@example.com", "callto:+1 555",
-                                                              "https://a.example/ä", "/home/me/file.txt"}));
+                                                             "https://a.example/ä", "/home/me/file.txt"}));
 }
 
 TEST(ItemActions, OnlyForASelectionOfExactlyOneItem) {
@@ -89,7 +97,8 @@ TEST(ItemActions, OnlyForASelectionOfExactlyOneItem) {
     EXPECT_EQ(DvBuildItemActions({item}, &d.doc).size(), 1u);
     EXPECT_TRUE(DvBuildItemActions({item, item}, &d.doc).empty());
     EXPECT_TRUE(DvBuildItemActions({folder}, &d.doc).empty());
-    EXPECT_TRUE(DvBuildItemActions({{u"", u"{00000000-0000-0000-0000-000000000000}", DvLink::kItem, u""}}, &d.doc).empty());
+    EXPECT_TRUE(
+        DvBuildItemActions({{u"", u"{00000000-0000-0000-0000-000000000000}", DvLink::kItem, u""}}, &d.doc).empty());
 }
 
 }  // namespace

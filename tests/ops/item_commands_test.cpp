@@ -28,10 +28,10 @@ std::vector<std::string> texts(const std::vector<DvItemMenuEntry>& entries) {
 
 TEST(ItemContextMenu, EntriesAndSubmenus) {
     const auto menu = DvItemContextMenu();
-    EXPECT_EQ(texts(menu), (std::vector<std::string>{"Open\t(Enter or double click)", "&Copy\t(Ctrl+C)",
-                                                     "&Paste\t(Ctrl+V)", "Copy as &text", "Conv&ert to", "P&riority",
-                                                     "C&ompleted", "&Remove\t(del)", "&Locate item",
-                                                     "&Properties\t(Alt+Enter)"}));
+    EXPECT_EQ(texts(menu),
+              (std::vector<std::string>{"Open\t(Enter or double click)", "&Copy\t(Ctrl+C)", "&Paste\t(Ctrl+V)",
+                                        "Copy as &text", "Conv&ert to", "P&riority", "C&ompleted", "&Remove\t(del)",
+                                        "&Locate item", "&Properties\t(Alt+Enter)"}));
     EXPECT_EQ(texts(menu[3].submenu), (std::vector<std::string>{"&Title only", "Title && &&contents", "&Everything"}));
     EXPECT_EQ(texts(menu[4].submenu), (std::vector<std::string>{"&Task", "To &do", "&Note", "&Contact"}));
     EXPECT_EQ(texts(menu[5].submenu), (std::vector<std::string>{"0% (low)", "10%", "20%", "30%", "40%", "50%", "60%",
@@ -61,16 +61,26 @@ TEST_F(ItemCommands, CopyAsText) {
         return std::vector<DvColumnText>{{u"Title", item.title}, {u"Company", u""}, {u"Kind", u"note"}};
     });
     const DvLink folder = DvFolderLink(*d.folder(u"\\A"));
-    struct Case { const char* name; std::vector<DvLink> selection; DvItemCommandKind kind; std::u16string text; };
+    struct Case {
+        const char* name;
+        std::vector<DvLink> selection;
+        DvItemCommandKind kind;
+        std::u16string text;
+    };
     const Case cases[] = {
         {"one title", {link(a)}, DvItemCommandKind::CopyTitleOnly, u"Alpha"},
         {"three titles", {link(a), link(b), link(c)}, DvItemCommandKind::CopyTitleOnly, u"Alpha\r\nBeta\r\nGamma\r\n"},
         {"a folder ends it", {link(a), folder, link(c)}, DvItemCommandKind::CopyTitleOnly, u"Alpha\r\n"},
         {"title and contents of one", {link(b)}, DvItemCommandKind::CopyTitleAndContents, u"Beta\r\nBody of beta"},
-        {"title and contents of two", {link(a), link(b)}, DvItemCommandKind::CopyTitleAndContents,
+        {"title and contents of two",
+         {link(a), link(b)},
+         DvItemCommandKind::CopyTitleAndContents,
          u"Alpha\r\n\r\n*********************Beta\r\n\r\nBody of beta"},
-        {"everything", {link(a), link(b)}, DvItemCommandKind::CopyEverything,
-         u"Alpha\r\nTitle:Alpha\r\nKind:note\r\n\r\n*********************Beta\r\n\r\nBody of betaTitle:Beta\r\nKind:note\r\n"},
+        {"everything",
+         {link(a), link(b)},
+         DvItemCommandKind::CopyEverything,
+         u"Alpha\r\nTitle:Alpha\r\nKind:note\r\n\r\n*********************Beta\r\n\r\nBody of "
+         u"betaTitle:Beta\r\nKind:note\r\n"},
     };
     for (const auto& k : cases) {
         SCOPED_TRACE(k.name);
@@ -91,7 +101,14 @@ TEST_F(ItemCommands, EverythingWithoutAColumnManagerIsTitleAndContents) {
 TEST_F(ItemCommands, QuickPriorityAndCompletion) {
     dvtest::ScopedFakeClock clock({2024, 1, 1, 8, 0, 0});
     RecordingMainWindow window;
-    struct Case { DvItemCommandKind kind; int value; int completionBefore; uint32_t flagsBefore; int priority; int completion; };
+    struct Case {
+        DvItemCommandKind kind;
+        int value;
+        int completionBefore;
+        uint32_t flagsBefore;
+        int priority;
+        int completion;
+    };
     const Case cases[] = {
         {DvItemCommandKind::ToggleCompletion, 0, 40, 0, 50, 100},
         {DvItemCommandKind::ToggleCompletion, 0, 100, 0, 50, 0},
@@ -112,7 +129,8 @@ TEST_F(ItemCommands, QuickPriorityAndCompletion) {
         EXPECT_EQ(DvExecuteItemCommand({link(guid)}, {c.kind, c.value}, 0, u"\\A", &doc.doc), 1);
         EXPECT_EQ(item.priority, c.priority);
         EXPECT_EQ(item.completion, c.completion);
-        EXPECT_EQ(item.flags & DV_ITEM_FLAG_PRIORITY_BITS, c.kind == DvItemCommandKind::Priority ? 0u : c.flagsBefore & 7);
+        EXPECT_EQ(item.flags & DV_ITEM_FLAG_PRIORITY_BITS,
+                  c.kind == DvItemCommandKind::Priority ? 0u : c.flagsBefore & 7);
         EXPECT_EQ(item.flags & DV_ITEM_FLAG_DEADLINE, c.flagsBefore & DV_ITEM_FLAG_DEADLINE);
         EXPECT_EQ(item.modified, clock.now());
         EXPECT_EQ(window.calls, std::vector<std::string>{"refresh 1"});

@@ -33,7 +33,11 @@ TEST(LinkText, ReadsWhatItWrites) {
 }
 
 TEST(LinkText, Parsing) {
-    struct Case { const char* name; std::u16string text; int links; };
+    struct Case {
+        const char* name;
+        std::u16string text;
+        int links;
+    };
     const Case cases[] = {
         {"one item", u"[" + G + u"i]", 1},
         {"lines with bare line feeds and blank lines", u"[" + G + u"i]\n\r\n[" + G + u"f]\r\n", 2},
@@ -72,8 +76,8 @@ using ItemsOperation = OpsTest;
 TEST_F(ItemsOperation, ItemLinksGoToTheItemOperation) {
     const auto item = d.add(u"x", {u"\\A"});
     d.folder(u"\\B");
-    const std::u16string data = DvLinkText(DvItemLink(d.item(item))) + u"\r\n" +
-                                DvLinkText(DvFolderLink(*d.doc.FindFolder(u"\\B")));
+    const std::u16string data =
+        DvLinkText(DvItemLink(d.item(item))) + u"\r\n" + DvLinkText(DvFolderLink(*d.doc.FindFolder(u"\\B")));
     EXPECT_EQ(DvItemsOperation(data, DV_OPERATION_MOVE, u"\\A", u"\\B", 0, &d.doc), 1);
     EXPECT_EQ(d.folders(item), "\\B");
     EXPECT_EQ(d.tree(), "\\A \\B") << "the folder link is ignored while there are item links";
@@ -124,7 +128,11 @@ TEST_F(ItemsOperation, PasteWithoutLinksDoesNothing) {
 }
 
 TEST(DropKeys, AltAddsCtrlCopiesOtherwiseMove) {
-    struct Case { bool alt, ctrl; int code; DvDropEffect effect; };
+    struct Case {
+        bool alt, ctrl;
+        int code;
+        DvDropEffect effect;
+    };
     const Case cases[] = {
         {false, false, DV_OPERATION_MOVE, DvDropEffect::Move},
         {false, true, DV_OPERATION_COPY, DvDropEffect::Copy},

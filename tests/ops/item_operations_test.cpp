@@ -38,6 +38,7 @@ TEST_F(ItemOperations, NothingFoundChangesNothingAndRecordsNothing) {
 }
 
 TEST_F(ItemOperations, RemoveFromTheCurrentFolder) {
+    constexpr unsigned kSub = DV_OPERATION_FLAG_SUBFOLDERS;
     struct Case {
         const char* name;
         std::initializer_list<std::u16string> folders;
@@ -53,11 +54,11 @@ TEST_F(ItemOperations, RemoveFromTheCurrentFolder) {
         {"two folders", {u"\\A", u"\\B"}, u"\\A", 0, "\\B", 1},
         {"letter case does not matter", {u"\\A", u"\\B"}, u"\\a\\", 0, "\\B", 1},
         {"subfolder entries stay", {u"\\A", u"\\A\\X", u"\\B"}, u"\\A", 0, "\\A\\X;\\B", 1},
-        {"subfolder entries go with flag 2", {u"\\A", u"\\A\\X", u"\\B"}, u"\\A", DV_OPERATION_FLAG_SUBFOLDERS, "\\B", 1},
+        {"subfolder entries go with flag 2", {u"\\A", u"\\A\\X", u"\\B"}, u"\\A", kSub, "\\B", 1},
         {"only subfolder entries, no flag: unchanged", {u"\\A\\X", u"\\A\\Y"}, u"\\A", 0, "\\A\\X;\\A\\Y", 0},
-        {"only subfolder entries, flag 2: deleted", {u"\\A\\X", u"\\A\\Y"}, u"\\A", DV_OPERATION_FLAG_SUBFOLDERS, "(gone)", 1},
-        {"whole components only", {u"\\AB", u"\\A\\X"}, u"\\A", DV_OPERATION_FLAG_SUBFOLDERS, "\\AB", 1},
-        {"the source is not among them", {u"\\B", u"\\C"}, u"\\A", DV_OPERATION_FLAG_SUBFOLDERS, "\\B;\\C", 0},
+        {"only subfolder entries, flag 2: deleted", {u"\\A\\X", u"\\A\\Y"}, u"\\A", kSub, "(gone)", 1},
+        {"whole components only", {u"\\AB", u"\\A\\X"}, u"\\A", kSub, "\\AB", 1},
+        {"the source is not among them", {u"\\B", u"\\C"}, u"\\A", kSub, "\\B;\\C", 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -144,7 +145,8 @@ TEST_F(ItemOperations, CopyIntoItsOwnFolderKeepsEveryFolder) {
     clock.advanceSeconds(60);
 
     std::vector<std::u16string> made;
-    EXPECT_EQ(DvOperationItems({source}, DV_OPERATION_COPY, {}, u"\\B", DV_OPERATION_FLAG_KEEP_TITLE, &d.doc, &made), 1);
+    EXPECT_EQ(DvOperationItems({source}, DV_OPERATION_COPY, {}, u"\\B", DV_OPERATION_FLAG_KEEP_TITLE, &d.doc, &made),
+              1);
 
     ASSERT_EQ(made.size(), 1u);
     ASSERT_NE(made[0], source);

@@ -26,8 +26,8 @@ TEST(UndoDisplayText, KindCountAndQuotedTitles) {
     EXPECT_EQ(DvUndoDisplayText(entryWithTitles(DvUndoKind::Delete, {u"Call Bob", u"Milk"})),
               u"Delete 2 items (\"Call Bob\", \"Milk\")");
     EXPECT_EQ(DvUndoDisplayText(entryWithTitles(DvUndoKind::Remove, {})), u"Remove 0 items ()");
-    const std::pair<int, const char16_t*> names[] = {{0, u"None"}, {1, u"Delete"}, {2, u"Remove"},
-                                                     {3, u"Modify"}, {4, u"None"}, {-1, u"None"}};
+    const std::pair<int, const char16_t*> names[] = {{0, u"None"},   {1, u"Delete"}, {2, u"Remove"},
+                                                     {3, u"Modify"}, {4, u"None"},   {-1, u"None"}};
     for (const auto& [kind, name] : names) EXPECT_EQ(DvUndoKindName(kind), name);
 }
 
@@ -40,8 +40,8 @@ TEST(UndoDisplayText, CutAfterTwoHundredTwentyCharacters) {
 
     // Exactly at the limit nothing is cut.
     const std::u16string head = u"Modify 1 items (\"\")";
-    const std::u16string fits = DvUndoDisplayText(
-        entryWithTitles(DvUndoKind::Modify, {std::u16string(220 - head.size() + 1, u'y')}));
+    const std::u16string fits =
+        DvUndoDisplayText(entryWithTitles(DvUndoKind::Modify, {std::u16string(220 - head.size() + 1, u'y')}));
     EXPECT_EQ(fits.size(), 221u);
     EXPECT_EQ(fits.substr(fits.size() - 3), u"y\")");
 }
@@ -144,7 +144,10 @@ TEST_F(Undo, AnEntryWaitsForItsOwnDatabase) {
 }
 
 TEST(UndoDialog, ColumnWidthLeavesRoomForTheScrollBar) {
-    struct Case { int scrollBar; int column; };
+    struct Case {
+        int scrollBar;
+        int column;
+    };
     const Case cases[] = {{17, 283}, {0, 300}, {1, 299}, {199, 101}, {200, 300}, {-5, 300}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.scrollBar);

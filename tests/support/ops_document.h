@@ -17,8 +17,7 @@ public:
     CDvDoc doc;
 
     /// Appends an item filed under `folders`; returns its GUID.
-    std::u16string add(std::u16string title, std::initializer_list<std::u16string> folders,
-                       int type = DV_ITEM_NOTE) {
+    std::u16string add(std::u16string title, std::initializer_list<std::u16string> folders, int type = DV_ITEM_NOTE) {
         auto item = std::make_unique<CDvItem>();
         item->NewGuid();
         item->title = std::move(title);
