@@ -9,7 +9,16 @@ class CDvDoc;
 
 namespace dvcli {
 
-enum ExitStatus { kOk = 0, kUsage = 1, kCannotLoad = 2, kWrongPassword = 3, kInUse = 4, kNotFound = 5, kFailed = 6 };
+enum ExitStatus {
+    kOk = 0,
+    kUsage = 1,
+    kNothingChanged = 1,  // a writing command that left the database as it was
+    kCannotLoad = 2,
+    kWrongPassword = 3,
+    kInUse = 4,
+    kNotFound = 5,
+    kFailed = 6,
+};
 
 struct Args {
     std::vector<std::string> positional;
@@ -48,5 +57,7 @@ int runList(const Args& args);
 int runShow(const Args& args);
 int runNew(const Args& args);
 int runPasswd(const Args& args);
+int runFolder(const Args& args);
+int runItem(const Args& args);
 
 }  // namespace dvcli
