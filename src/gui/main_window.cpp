@@ -23,7 +23,7 @@
 #include "gui/qt_ui.h"
 #include "platform/locations.h"
 #include "platform/text.h"
-#include "schedule/temporary_tasks.h"
+#include "ops/temporary_task_sweep.h"
 
 namespace {
 
@@ -67,10 +67,12 @@ MainWindow::MainWindow(CDvDoc& doc) : doc_(doc), duties_(*this, &doc) {
     connect(tabs_, &QTabWidget::currentChanged, this, [this] { refreshContents(); });
     connect(&timer_, &QTimer::timeout, this, [this] { duties_.Tick(); });
     DvSetDocumentEvents(this);
+    DvSetMainWindow(this);
 }
 
 MainWindow::~MainWindow() {
     exitProcedure();
+    DvSetMainWindow(nullptr);
     DvSetDocumentEvents(nullptr);
 }
 
@@ -112,6 +114,7 @@ void MainWindow::start() {
         if (IsPortable()) welcome += QStringLiteral("\nInformation: portable mode is on");
         offerAdvisor(welcome);
     }
+    DvSweepExpiredTemporaryTasks(doc_);
     rebuildFolderTree();
     selectFolder(toQString(doc_.vars.GetText(u"dv_recent_folder")));
     timer_.start(kTickMs);
@@ -166,8 +169,12 @@ void MainWindow::refreshContents() {
     setWindowTitle(QStringLiteral("Dayvault - %1").arg(QString::fromStdString(doc_.mainFilePath.string())));
 }
 
+void MainWindow::SelectFolder(std::u16string_view path) { selectFolder(toQString(path)); }
+
+void MainWindow::RefreshContents(int) { refreshContents(); }
+
 void MainWindow::PeriodicRefresh() {
-    DvSweepTemporaryTasks(doc_);
+    DvSweepExpiredTemporaryTasks(doc_);
     rebuildFolderTree();
     refreshContents();
 }

@@ -7,6 +7,7 @@
 
 #include "app/document_events.h"
 #include "app/timer_duties.h"
+#include "ops/main_window_port.h"
 
 class QLabel;
 class QSplitter;
@@ -19,7 +20,10 @@ class CDvDoc;
 class CDvFolder;
 class ItemListModel;
 
-class MainWindow final : public QMainWindow, private DvTimerListener, private DvDocumentEvents {
+class MainWindow final : public QMainWindow,
+                         private DvTimerListener,
+                         private DvDocumentEvents,
+                         private DvMainWindowPort {
 public:
     explicit MainWindow(CDvDoc& doc);
     ~MainWindow() override;
@@ -55,6 +59,10 @@ private:
     void PeriodicRefresh() override;
     // DvDocumentEvents
     void DocumentSaving(CDvDoc& doc) override;
+    // DvMainWindowPort
+    void RebuildFolderTree() override { rebuildFolderTree(); }
+    void SelectFolder(std::u16string_view path) override;
+    void RefreshContents(int flags) override;
 
     CDvDoc& doc_;
     DvTimerDuties duties_;
