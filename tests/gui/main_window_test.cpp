@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTabWidget>
+#include <QTreeView>
+#include <QTreeWidget>
+
+#include "app/database_session.h"
+#include "app/log.h"
+#include "app/options.h"
+#include "core/doc.h"
+#include "core/open_mark.h"
+#include "gui/main_window.h"
+#include "platform/files.h"
+#include "platform/text.h"
+#include "support/scoped_env.h"
+#include "support/scripted_ui.h"
+#include "support/temp_dir.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+CDvItem& addItem(CDvDoc& doc, int type, std::u16string title, std::u16string folder) {
+    auto item = std::make_unique<CDvItem>();
+    item->NewGuid();
+    item->itemType = type;
+    item->title = std::move(title);
+    item->folders = {std::move(folder)};
+    doc.items.push_back(std::move(item));
+    return *doc.items.back();
+}
+
+struct MainWindowFixture : ::testing::Test {
+    TempDir home;
+    ScopedEnv config{"XDG_CONFIG_HOME", (home.path() / "config").string()};
+    ScriptedUi ui;
+    fs::path main = home.path() / "db" / "_main_data.dayvault";
+    CDvDoc doc;
+
+    MainWindowFixture() {
+        DvSetLogFolder(home.path() / "logs");
+        CreateDatabaseFolder(home.path() / "db");
+        CDvDoc seed;
+        FindOrCreateFolderPath(seed.root, u"\\Work\\Projects");
+        FindOrCreateFolderPath(seed.root, u"\\Home");
+        addItem(seed, 1, u"Plan the week", u"\\Work");
+        addItem(seed, 1, u"Dentist", u"\\Home");
+        addItem(seed, 3, u"Minutes", u"\\Work\\Projects");
+        seed.vars.SetText(u"dv_recent_folder", u"\\Work");
+        seed.Save(main);
+        GetOptions(false).LoadOptions();
+    }
+    ~MainWindowFixture() override { DvSetLogFolder({}); }
+
+    template <class W> W* find(MainWindow& window) { return window.findChild<W*>(); }
+};
+
+}  // namespace
+
+TEST_F(MainWindowFixture, StartsOnTheRecentFolderWithCountsInTheTabs) {
+    ASSERT_TRUE(OpenDocument(main, true, &doc));
+    MainWindow window(doc);
+    window.start();
+    EXPECT_EQ(window.currentFolder(), QStringLiteral("\\Work"));
+    auto* tabs = find<QTabWidget>(window);
+    ASSERT_NE(tabs, nullptr);
+    EXPECT_EQ(tabs->tabText(1), QStringLiteral("Schedule (1)"));
+    EXPECT_EQ(tabs->tabText(3), QStringLiteral("Notes (1)"));
+    EXPECT_EQ(find<QTreeWidget>(window)->topLevelItem(0)->childCount(), 2);
+}
+
+TEST_F(MainWindowFixture, TheExitProcedureSavesClosesAndRemembersTheDocument) {
+    ASSERT_TRUE(OpenDocument(main, true, &doc));
+    {
+        MainWindow window(doc);
+        window.start();
+        CreateFolder(doc.root, u"Typed just before the end");
+        window.exitProcedure();
+        EXPECT_FALSE(dv::fileExists(DvOpenMarkPath(main)));
+        EXPECT_TRUE(doc.mainFilePath.empty());
+    }
+    CDvDoc back;
+    ASSERT_TRUE(back.Load(main));
+    EXPECT_EQ(back.root.Children().size(), 3u);
+    EXPECT_EQ(back.vars.GetText(u"dv_recent_folder"), u"\\Work");
+    GetOptions(false).LoadOptions();
+    EXPECT_EQ(GetOptions(false).GetString(kDvOptLastOpenDocMainFile, u""), dv::fromUtf8(main.string()));
+}
+
+int main(int argc, char** argv) {
+    // Also when CTest lists the tests: the build machine may have no screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
