@@ -9,7 +9,7 @@ export LC_ALL=C.UTF-8
 scripts/setup.sh
 
 echo "== build and test"
-scripts/build.sh build
+scripts/build.sh build -DDV_BUILD_TESTS=ON -DDV_BUILD_BENCH=ON -DDV_BUILD_GUI=ON
 ctest --test-dir build --output-on-failure -j2
 
 echo "== sanitizers"
