@@ -61,14 +61,7 @@ LogRecord& recordLocked(LogState& s, std::u16string_view logName) {
 
 std::u16string timeText() {
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
-    const dv::CivilTime t = dv::clock().now();
-    std::tm tm{};
-    tm.tm_year = t.year - 1900;
-    tm.tm_mon = t.month - 1;
-    tm.tm_mday = t.day;
-    tm.tm_hour = t.hour;
-    tm.tm_min = t.minute;
-    tm.tm_sec = t.second;
+    const std::tm tm = dv::toTm(dv::clock().now());
     char text[64];
     const size_t n = strftime_l(text, sizeof text, "%d %b, %H:%M:%S", &tm, cLocale);
     return dv::fromAscii(std::string_view(text, n));

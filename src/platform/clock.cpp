@@ -13,11 +13,10 @@ CivilTime SystemClock::now() const {
     const std::time_t t = std::time(nullptr);
     std::tm tm{};
     localtime_r(&t, &tm);
-    return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
+    return fromTm(tm);
 }
 
-long long Clock::epochSeconds() const {
-    const CivilTime t = now();
+std::tm toTm(const CivilTime& t) {
     std::tm tm{};
     tm.tm_year = t.year - 1900;
     tm.tm_mon = t.month - 1;
@@ -26,23 +25,26 @@ long long Clock::epochSeconds() const {
     tm.tm_min = t.minute;
     tm.tm_sec = t.second;
     tm.tm_isdst = -1;
+    return tm;
+}
+
+CivilTime fromTm(const std::tm& tm) {
+    return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
+}
+
+long long Clock::epochSeconds() const {
+    std::tm tm = toTm(now());
     return static_cast<long long>(std::mktime(&tm));
 }
 
 long long SystemClock::epochSeconds() const { return static_cast<long long>(std::time(nullptr)); }
 
 void FakeClock::advanceSeconds(long long seconds) {
-    std::tm tm{};
-    tm.tm_year = current_.year - 1900;
-    tm.tm_mon = current_.month - 1;
-    tm.tm_mday = current_.day;
-    tm.tm_hour = current_.hour;
-    tm.tm_min = current_.minute;
-    tm.tm_sec = current_.second;
+    std::tm tm = toTm(current_);
     // Civil arithmetic in UTC avoids daylight-saving jumps in tests.
     const std::time_t t = timegm(&tm) + static_cast<std::time_t>(seconds);
     gmtime_r(&t, &tm);
-    current_ = {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
+    current_ = fromTm(tm);
 }
 
 const Clock& clock() {

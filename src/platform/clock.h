@@ -1,5 +1,6 @@
 #pragma once
 // The one source of "now": local time in whole seconds. Tests install a FakeClock.
+#include <ctime>
 
 namespace dv {
 
@@ -7,6 +8,10 @@ struct CivilTime {
     int year = 1899, month = 12, day = 30, hour = 0, minute = 0, second = 0;
     friend bool operator==(const CivilTime&, const CivilTime&) = default;
 };
+
+/// The C library's broken-down time for these fields (no day of week, daylight saving unknown).
+std::tm toTm(const CivilTime& t);
+CivilTime fromTm(const std::tm& tm);
 
 class Clock {
 public:

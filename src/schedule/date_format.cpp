@@ -61,16 +61,10 @@ std::u16string DvFormatPattern(const DvDateTime& value, std::u16string_view patt
     if (value.IsNull()) return {};
     dv::CivilTime c;
     if (!value.ToCivil(c)) return std::u16string(kDvInvalidDateTimeText);
-    std::tm tm{};
-    tm.tm_year = c.year - 1900;
-    tm.tm_mon = c.month - 1;
-    tm.tm_mday = c.day;
-    tm.tm_hour = c.hour;
-    tm.tm_min = c.minute;
-    tm.tm_sec = c.second;
+    std::tm tm = dv::toTm(c);
     tm.tm_wday = value.DayOfWeek() - 1;
     tm.tm_yday = dayOfYear(c);
-    tm.tm_isdst = -1;  // unknown: "%z" and "%Z" stay empty unless filled in below
+    // Daylight saving unknown: "%z" and "%Z" stay empty unless filled in below.
     if (wantsZone(pattern)) {
         std::tm zoned = tm;
         if (std::mktime(&zoned) != static_cast<std::time_t>(-1) && zoned.tm_hour == tm.tm_hour) {
