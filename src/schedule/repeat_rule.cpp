@@ -3,7 +3,6 @@
 #include "core/item.h"
 #include "platform/locale_text.h"
 #include "platform/numbers.h"
-#include "schedule/day_math.h"
 
 namespace {
 
@@ -59,18 +58,25 @@ DvRepeatRule DvRepeatRule::Read(const CDvVarSet& vars) {
     return rule;
 }
 
+std::optional<DvCalendarDay> DvCalendarDay::Of(const DvDateTime& value) {
+    dv::CivilTime t;
+    if (!value.ToCivil(t)) return std::nullopt;
+    const DvDateTime midnight = DvDateTime::FromFields(t.year, t.month, t.day);
+    // At midnight the stored value is the whole day number on either side of day 0.
+    return DvCalendarDay{static_cast<long long>(midnight.value), t.year, t.month, t.day, midnight.DayOfWeek()};
+}
+
 bool DvRepeatRule::OccursOn(const DvDateTime& start, const DvDateTime& day) const {
-    using namespace dv::daymath;
-    const auto startDay = DayNumber(start);
-    const auto askedDay = DayNumber(day);
-    if (!startDay || !askedDay) return false;
+    const auto s = DvCalendarDay::Of(start);
+    const auto q = DvCalendarDay::Of(day);
+    return s && q && OccursOn(*s, *q);
+}
+
+bool DvRepeatRule::OccursOn(const DvCalendarDay& s, const DvCalendarDay& q) const {
     // The asked day is taken at the start's time of day, so comparing dates is comparing
     // moments: the start day itself qualifies whatever the time of `day`.
-    if (*askedDay < *startDay) return false;
-    const long long days = *askedDay - *startDay;
-    dv::CivilTime s, q;
-    start.ToCivil(s);
-    day.ToCivil(q);
+    const long long days = q.number - s.number;
+    if (days < 0) return false;
     switch (kind) {
         case DvRepeatKind::Days: return divides(count, days);
         case DvRepeatKind::Weeks: return divides(static_cast<long long>(count) * 7, days);
@@ -78,7 +84,7 @@ bool DvRepeatRule::OccursOn(const DvDateTime& start, const DvDateTime& day) cons
             // 29 February therefore comes back only in leap years.
             return q.month == s.month && q.day == s.day && divides(count, q.year - s.year);
         case DvRepeatKind::Weekly:
-            return weekdays.find(DvWeekdayToken(DayOfWeek(*askedDay))) != std::u16string::npos;
+            return weekdays.find(DvWeekdayToken(q.dayOfWeek)) != std::u16string::npos;
         case DvRepeatKind::Monthly:
             // A month without that day has no occurrence; nothing moves to its last day.
             return q.day == monthDay;
@@ -96,17 +102,17 @@ bool DvOccursOnRepeatDay(const CDvItem& task, const DvDateTime& day) {
 }
 
 bool DvOccursOnDay(const CDvItem& task, const DvDateTime& day, bool includeRepeats) {
-    if (!DvIsRepeating(task)) return dv::daymath::IsSameDay(day, task.taskStart);
+    if (!DvIsRepeating(task)) return day.IsSameDay(task.taskStart);
     return includeRepeats && DvOccursOnRepeatDay(task, day);
 }
 
 DvOccurrence DvOccurrenceTimes(const CDvItem& task, const DvDateTime& day, bool adjust) {
     DvOccurrence stored{task.taskStart, task.taskEnd};
     if (!adjust || !DvIsRepeating(task)) return stored;
-    const DvDateTime start = dv::daymath::Combine(day, task.taskStart);
+    const DvDateTime start = DvDateTime::Combine(day, task.taskStart);
     if (!start.IsValid()) return stored;
     if (!task.taskEnd.IsValid()) return {start, task.taskEnd};  // no length to carry over
-    return {start, dv::daymath::AddDays(start, dv::daymath::DaysBetween(task.taskStart, task.taskEnd))};
+    return {start, start + (task.taskEnd - task.taskStart)};
 }
 
 std::u16string DvRepeatSummary(bool repeatingTicked, const CDvVarSet& vars) {

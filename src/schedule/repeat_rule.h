@@ -3,6 +3,7 @@
 // stored but computed for each day asked about, anchored on the task start: its date is the first
 // occurrence, its time of day the time of every occurrence, and end - start the length of each.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -33,6 +34,18 @@ std::u16string_view DvRepeatKindText(DvRepeatKind kind);
 /// The three-letter token of a day of the week, 1 = "sun" ... 7 = "sat"; empty otherwise.
 std::u16string_view DvWeekdayToken(int dayOfWeek);
 
+/// A calendar date broken down once, so that one day can be tested against many rules (and one
+/// start against many days) without breaking the same value down again.
+struct DvCalendarDay {
+    long long number = 0;  // days since 30 December 1899
+    int year = 0, month = 0, day = 0;
+    int dayOfWeek = 0;  // 1 = Sunday ... 7 = Saturday
+
+    /// The calendar date of `value` (its time of day dropped); nothing when it cannot be broken
+    /// down.
+    static std::optional<DvCalendarDay> Of(const DvDateTime& value);
+};
+
 /// The repeat variables of one task as read, with the stated defaults for absent ones.
 struct DvRepeatRule {
     bool active = false;
@@ -48,6 +61,8 @@ struct DvRepeatRule {
     /// is ignored). Days before the start's date never occur; nor does anything when either value
     /// cannot be broken down. `active` is not consulted.
     bool OccursOn(const DvDateTime& start, const DvDateTime& day) const;
+    /// The same test on dates already broken down.
+    bool OccursOn(const DvCalendarDay& start, const DvCalendarDay& day) const;
 
     friend bool operator==(const DvRepeatRule&, const DvRepeatRule&) = default;
 };
