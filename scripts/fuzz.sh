@@ -11,10 +11,11 @@ if [ ${#targets[@]} -eq 0 ]; then
   for src in "$top"/fuzz/*_fuzz.cpp; do targets+=("$(basename "$src" .cpp)"); done
 fi
 for t in "${targets[@]}"; do
-  seeds="$top/fuzz/corpus/$t"
+  seeds=("$top/fuzz/corpus/$t")
+  [ -d "${seeds[0]}" ] || seeds=()      # a new target may start without seeds
   work=$(mktemp -d)                    # new inputs stay out of the repository's seed corpus
   echo "-- $t for ${seconds}s"
   "$top/build-fuzz/fuzz/$t" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 \
-    -print_final_stats=1 "$work" "$seeds" 2>&1 | tail -n 12
+    -print_final_stats=1 "$work" "${seeds[@]}" 2>&1 | tail -n 12
   rm -rf "$work"
 done

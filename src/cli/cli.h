@@ -11,7 +11,16 @@ class CDvDoc;
 
 namespace dvcli {
 
-enum ExitStatus { kOk = 0, kUsage = 1, kCannotLoad = 2, kWrongPassword = 3, kInUse = 4, kNotFound = 5, kFailed = 6 };
+enum ExitStatus {
+    kOk = 0,
+    kUsage = 1,
+    kNothingChanged = 1,  // a writing command that left the database as it was
+    kCannotLoad = 2,
+    kWrongPassword = 3,
+    kInUse = 4,
+    kNotFound = 5,
+    kFailed = 6,
+};
 
 struct Args {
     std::vector<std::string> positional;
@@ -66,5 +75,7 @@ int runPasswd(const Args& args);
 int runAgenda(const Args& args);
 int runAdd(const Args& args);
 int runDateCalc(const Args& args);
+int runFolder(const Args& args);
+int runItem(const Args& args);
 
 }  // namespace dvcli

@@ -71,6 +71,30 @@ const std::vector<Command>& commands() {
          "                    00:00 and hours, minutes and seconds are ignored)",
          {"--years", "--months", "--weeks", "--days", "--hours", "--minutes", "--seconds"},
          {"--subtract", "--time"}, runDateCalc},
+        {"folder", "DB new|rename|move|delete|up|down PATH [NEWNAME|TARGET]", "create, rename, move, delete or reorder a folder",
+         "Changes the folder tree of DB and saves it; exits 1 when nothing changed. PATH is a\n"
+         "folder path such as \\Work\\Projects ('/' works too).\n\n"
+         "  new PATH            creates the folder, with each missing folder on the way\n"
+         "  rename PATH NAME    gives the folder a new name; its items follow\n"
+         "  move PATH TARGET    moves the folder, with its subfolders, into TARGET\n"
+         "  delete PATH         deletes the folder and its subfolders; items filed only there\n"
+         "                      are deleted, the others lose those folders\n"
+         "  up PATH, down PATH  moves the folder one place among its siblings",
+         {"--password-file"}, {}, runFolder},
+        {"item", "DB delete|remove|move|add|copy GUID... [--from PATH] [--to PATH] [--keep-title] [--with-subfolders]",
+         "delete, remove, move, add or copy items",
+         "Runs one operation on the items with these GUIDs and saves DB; exits 1 when nothing\n"
+         "changed. --from plays the folder you are looking at (the root \\ when omitted), --to\n"
+         "the folder items go to, which must be in the folder tree (exit 5 otherwise).\n\n"
+         "  delete              deletes the items completely\n"
+         "  remove              takes the items out of --from; an item left in no folder is\n"
+         "                      deleted; --with-subfolders also takes them out of its subfolders\n"
+         "  move --to PATH      an item in one folder moves whatever it was; one in several\n"
+         "                      moves its --from entry\n"
+         "  add --to PATH       files the items under one more folder\n"
+         "  copy --to PATH      copies titled \"Copy of ...\" (the same title with --keep-title);\n"
+         "                      prints the new GUIDs",
+         {"--from", "--to", "--password-file"}, {"--keep-title", "--with-subfolders"}, runItem},
     };
     return table;
 }

@@ -1,5 +1,7 @@
 #include "core/archive.h"
 
+#include "platform/large_buffer.h"
+
 #include <bit>
 #include <cstring>
 #include <limits>
@@ -173,4 +175,9 @@ void CDvArchive::CheckCount(uint64_t count, size_t minBytesEach) const {
     requireLoading();
     const size_t each = minBytesEach == 0 ? 1 : minBytesEach;
     if (count > Remaining() / each) fail(CDvArchiveError::Kind::Damaged, "a stored length exceeds the data");
+}
+
+void CDvArchive::Reserve(size_t bytes) {
+    requireStoring();
+    dv::reserveLargeBuffer(output_, output_.size() + bytes);
 }

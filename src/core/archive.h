@@ -75,6 +75,9 @@ public:
     void Io(DvDateTime& v) { storing_ ? WriteDateTime(v) : void(v = ReadDateTime()); }
     void Io(std::vector<std::u16string>& v) { storing_ ? WriteStringArray(v) : void(v = ReadStringArray()); }
 
+    /// Makes room for `bytes` more output, so that a whole document is written without regrowing.
+    void Reserve(size_t bytes);
+
     /// The bytes written so far.
     const std::vector<uint8_t>& Bytes() const { return output_; }
     std::vector<uint8_t> TakeBytes() { return std::move(output_); }

@@ -73,7 +73,9 @@ void CDvDoc::Serialize(CDvArchive& ar) {
 std::vector<uint8_t> CDvDoc::ToBytes() {
     auto lock = Lock();
     CDvArchive ar;
+    ar.Reserve(lastStoredBytes_ + lastStoredBytes_ / 8 + 4096);
     Serialize(ar);
+    lastStoredBytes_ = ar.Bytes().size();
     return ar.TakeBytes();
 }
 
@@ -81,6 +83,7 @@ void CDvDoc::FromBytes(std::span<const uint8_t> bytes) {
     auto lock = Lock();
     CDvArchive ar(bytes);
     Serialize(ar);
+    lastStoredBytes_ = bytes.size();
 }
 
 bool CDvDoc::fail(DvLoadError error) {

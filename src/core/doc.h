@@ -76,6 +76,7 @@ private:
     void upgradeAfterLoad();
 
     mutable std::recursive_mutex mutex_;
+    size_t lastStoredBytes_ = 0;  // the size of the last document read or written, to size the next save
 };
 
 /// The folder colour at `path`, inheriting from ancestors when asked.

@@ -62,6 +62,18 @@ CDvFolder* CDvFolder::AdoptChild(std::unique_ptr<CDvFolder> folder) {
     return children_.back().get();
 }
 
+CDvFolder* CDvFolder::InsertChild(std::unique_ptr<CDvFolder> folder, size_t position) {
+    folder->parent_ = this;
+    position = std::min(position, children_.size());
+    return children_.insert(children_.begin() + static_cast<std::ptrdiff_t>(position), std::move(folder))->get();
+}
+
+int CDvFolder::ChildIndex(const CDvFolder* child) const {
+    for (size_t i = 0; i < children_.size(); ++i)
+        if (children_[i].get() == child) return static_cast<int>(i);
+    return -1;
+}
+
 std::unique_ptr<CDvFolder> CDvFolder::DetachChild(const CDvFolder* child) {
     const auto it = std::find_if(children_.begin(), children_.end(), [&](const auto& c) { return c.get() == child; });
     if (it == children_.end()) return nullptr;

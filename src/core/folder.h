@@ -36,6 +36,11 @@ public:
     CDvFolder* AddChild(const CDvFolder& folder);
     /// Appends `folder` itself (a new or detached node) as the last child.
     CDvFolder* AdoptChild(std::unique_ptr<CDvFolder> folder);
+    /// Puts `folder` (a new or detached node) among the children at `position`, or last when the
+    /// position lies beyond them.
+    CDvFolder* InsertChild(std::unique_ptr<CDvFolder> folder, size_t position);
+    /// The child's place in the display order, or -1 when it is not a child of this folder.
+    int ChildIndex(const CDvFolder* child) const;
     /// Takes `child` out of the children, keeping its subtree; nullptr when it is not a child.
     std::unique_ptr<CDvFolder> DetachChild(const CDvFolder* child);
     /// Destroys the whole subtree under this folder.

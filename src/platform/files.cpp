@@ -1,5 +1,7 @@
 #include "platform/files.h"
 
+#include "platform/large_buffer.h"
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -43,7 +45,7 @@ bool readFile(const fs::path& path, std::vector<uint8_t>& out) {
     const std::streamoff size = in.tellg();
     if (size < 0) return false;
     in.seekg(0);
-    out.resize(static_cast<size_t>(size));
+    resizeLargeBuffer(out, static_cast<size_t>(size));
     in.read(reinterpret_cast<char*>(out.data()), size);
     return static_cast<std::streamoff>(in.gcount()) == size;
 }

@@ -17,12 +17,15 @@ void adviseHugePages(uint8_t* begin, size_t size) {
 
 }  // namespace
 
+void reserveLargeBuffer(std::vector<uint8_t>& buffer, size_t capacity) {
+    if (capacity <= buffer.capacity()) return;
+    // Reserving first leaves the new pages untouched until they are filled.
+    buffer.reserve(capacity);
+    adviseHugePages(buffer.data(), capacity);
+}
+
 void resizeLargeBuffer(std::vector<uint8_t>& buffer, size_t size) {
-    if (size > buffer.capacity()) {
-        // Reserving first leaves the new pages untouched until resize fills them.
-        buffer.reserve(size);
-        adviseHugePages(buffer.data(), size);
-    }
+    reserveLargeBuffer(buffer, size);
     buffer.resize(size);
 }
 

@@ -11,4 +11,7 @@ namespace dv {
 /// take longer than encrypting the bytes that fill it.
 void resizeLargeBuffer(std::vector<uint8_t>& buffer, size_t size);
 
+/// Reserves room for `capacity` bytes the same way, for a buffer that is then filled by appending.
+void reserveLargeBuffer(std::vector<uint8_t>& buffer, size_t capacity);
+
 }  // namespace dv

@@ -49,6 +49,16 @@ public:
     }
     /// Opens a file, folder or URL with the desktop's default handler.
     virtual void OpenWithDefaultHandler(const std::filesystem::path& target) { (void)target; }
+    /// Puts Unicode text on the clipboard; false when the clipboard cannot be had.
+    virtual bool SetClipboardText(std::u16string_view text) {
+        (void)text;
+        return false;
+    }
+    /// The clipboard's Unicode text; false when it holds none.
+    virtual bool GetClipboardText(std::u16string& text) {
+        (void)text;
+        return false;
+    }
 };
 
 /// The port in use. Before any is installed, messages go to standard error and questions are

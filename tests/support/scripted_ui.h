@@ -2,6 +2,7 @@
 // A Ui for tests: records every text shown or asked, answers from a queue, and installs itself
 // for the lifetime of the object.
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,7 @@ public:
     std::deque<std::filesystem::path> files; // consumed by AskOpenFile; cancelled when empty
     std::vector<std::filesystem::path> opened; // OpenWithDefaultHandler targets
     std::deque<std::u16string> passwords;   // consumed by AskPassword; cancelled when empty
+    std::optional<std::u16string> clipboard; // Unicode text on the clipboard, if any
     int passwordRequests = 0;
 
     void ShowMessage(std::u16string_view text) override { messages.emplace_back(text); }
@@ -65,6 +67,15 @@ public:
         return true;
     }
     void OpenWithDefaultHandler(const std::filesystem::path& target) override { opened.push_back(target); }
+    bool SetClipboardText(std::u16string_view text) override {
+        clipboard = std::u16string(text);
+        return true;
+    }
+    bool GetClipboardText(std::u16string& text) override {
+        if (!clipboard) return false;
+        text = *clipboard;
+        return true;
+    }
     void Beep() override { ++beeps; }
     void OfferAdvisor(std::u16string_view text) override { advisor.emplace_back(text); }
 
