@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <optional>
-#include <unordered_map>
 
 #include "core/doc.h"
 #include "core/folder.h"
@@ -11,6 +10,7 @@
 #include "platform/text.h"
 #include "schedule/date_format.h"
 #include "views/collect_items.h"
+#include "views/shell_sort.h"
 
 namespace {
 
@@ -19,14 +19,19 @@ constexpr std::u16string_view kEntryIndent = u"  ";
 constexpr std::u16string_view kContentsBreak = u"\r\n\t";
 constexpr std::u16string_view kCutMark = u"...";
 
-// A task in scope, read once per build: the rule and the start are the same on every day.
+// A task that may occur on a shown day, read once per build: its rule and start are the same on
+// every day.
 struct Candidate {
     CDvItem* item = nullptr;
     std::size_t order = 0;  // place in the document, which breaks ties of the time of day
     int secondOfDay = 0;    // the start's time of day: the sort key
-    bool repeating = false;
-    DvRepeatRule rule;
+    std::optional<DvRepeatRule> rule;  // for a repeating task
     DvCalendarDay startDay;
+    std::u16string editLink;  // once, however many days list the task
+
+    bool occursOn(const DvCalendarDay& day) const {
+        return rule ? rule->OccursOn(startDay, day) : startDay.number == day.number;
+    }
 };
 
 bool isHighSurrogate(char16_t c) { return c >= 0xD800 && c < 0xDC00; }
@@ -42,22 +47,45 @@ std::u16string cutText(std::u16string text, std::size_t max) {
     return text;
 }
 
-std::u16string htmlText(std::u16string_view text) {
-    std::u16string out;
-    out.reserve(text.size());
-    for (char16_t c : text) {
-        switch (c) {
+// Appends page text to the HTML-like text: what would read as markup is escaped, and a line
+// break becomes a tag.
+void appendHtml(std::u16string& out, std::u16string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        switch (const char16_t c = text[i]) {
         case u'&': out += u"&amp;"; break;
         case u'<': out += u"&lt;"; break;
         case u'>': out += u"&gt;"; break;
+        case u'\r':
+            if (i + 1 < text.size() && text[i + 1] == u'\n') {
+                out += u"<br>";
+                ++i;
+                break;
+            }
+            [[fallthrough]];
         default: out += c;
         }
     }
-    dv::replaceAll(out, kLineBreak, u"<br>");
-    return out;
 }
 
-std::u16string timeText(const DvDateTime& value) { return DvFormatDateText(value, false, true, false, false); }
+// Time texts of one page. Hours and minutes are all the text shows of a time, so each minute of
+// the day is formatted once however many entries share it.
+class TimeTexts {
+public:
+    const std::u16string& of(const DvDateTime& value) {
+        dv::CivilTime t;
+        // "unknown" and the other odd texts are left to the formatter every time.
+        if (!value.ToCivil(t) || t.year == 1899) return scratch_ = format(value);
+        std::u16string& text = byMinute_[static_cast<std::size_t>(t.hour * 60 + t.minute)];
+        if (text.empty()) text = format(value);
+        return text;
+    }
+
+private:
+    static std::u16string format(const DvDateTime& value) { return DvFormatDateText(value, false, true, false, false); }
+
+    std::vector<std::u16string> byMinute_ = std::vector<std::u16string>(24 * 60);
+    std::u16string scratch_;
+};
 
 std::u16string dateText(const DvDateTime& value) { return DvFormatDateText(value, true, false, false, false); }
 
@@ -77,32 +105,46 @@ public:
         }
         runs.push_back({std::u16string(text), style, std::u16string(link)});
     }
+    // The same for a text made for the page alone, which the run takes over.
+    void take(std::u16string&& text, DvAgendaStyle style, std::u16string_view link = {}) {
+        if (text.empty()) return;
+        std::vector<DvAgendaRun>& runs = page_.runs;
+        if (!runs.empty() && runs.back().style == style && runs.back().link == link) {
+            runs.back().text += text;
+            return;
+        }
+        runs.push_back({std::move(text), style, std::u16string(link)});
+    }
 
-    void html(std::u16string_view text) { page_.html += text; }
+    void html(std::u16string_view tags) { page_.html += tags; }
+    void htmlText(std::u16string_view text) { appendHtml(page_.html, text); }
 
 private:
     DvAgendaPage& page_;
 };
 
-std::vector<Candidate> collectCandidates(CDvDoc& doc, std::u16string_view scope, const DvAgendaFilter& filter) {
+// Every task in scope that can occur between the two day numbers, in document order. The cheap
+// tests come first: most of a large database is not tasks, or starts after the shown days.
+std::vector<Candidate> collectCandidates(CDvDoc& doc, std::u16string_view scope, const DvAgendaFilter& filter,
+                                         long long firstDay, long long lastDay) {
     std::vector<Candidate> out;
+    DvRepeatRuleReader rules;
     for (std::size_t i = 0; i < doc.items.size(); ++i) {
         CDvItem& item = *doc.items[i];
-        // Most of a large database is not tasks: the cheap test goes first.
         if (item.itemType != DV_ITEM_TASK) continue;
+        // A start that cannot be broken down lies on no day, repeating or not; nor does anything
+        // occur before its start.
+        const auto startDay = DvCalendarDay::Of(item.taskStart);
+        if (!startDay || startDay->number > lastDay) continue;
+        std::optional<DvRepeatRule> rule = rules.RuleOf(item);
+        // A task that does not repeat occurs on its start day only, however long it lasts.
+        if (!rule && startDay->number < firstDay) continue;
         if (!DvItemInFolder(item, scope, true)) continue;
-        // A start that cannot be broken down lies on no day, repeating or not.
-        dv::CivilTime start;
-        if (!item.taskStart.ToCivil(start)) continue;
         if (filter && !filter(item)) continue;
-        Candidate c;
-        c.item = &item;
-        c.order = i;
-        c.secondOfDay = start.hour * 3600 + start.minute * 60 + start.second;
-        c.repeating = DvIsRepeating(item);
-        if (c.repeating) c.rule = DvRepeatRule::Read(item.vars);
-        c.startDay = *DvCalendarDay::Of(item.taskStart);
-        out.push_back(std::move(c));
+        dv::CivilTime start;
+        item.taskStart.ToCivil(start);
+        out.push_back({&item, i, start.hour * 3600 + start.minute * 60 + start.second, std::move(rule), *startDay,
+                       CDvAgendaModel::EditLink(item.guid)});
     }
     return out;
 }
@@ -139,40 +181,34 @@ DvAgendaPage CDvAgendaModel::Build(CDvDoc& doc) const {
 
     std::vector<DvDateTime> dates;
     std::vector<std::optional<DvCalendarDay>> calendarDays;
-    std::unordered_map<long long, std::size_t> dayIndexByNumber;
     for (int i = 0; i < dayCount; ++i) {
         dates.push_back(startDate + DvDateTimeSpan::FromDays(i));
         calendarDays.push_back(DvCalendarDay::Of(dates.back()));
-        if (calendarDays.back()) dayIndexByNumber.emplace(calendarDays.back()->number, dates.size() - 1);
     }
-    long long lastDayNumber = 0;
-    for (const auto& d : calendarDays)
-        if (d) lastDayNumber = std::max(lastDayNumber, d->number);
+    long long firstDayNumber = 0, lastDayNumber = -1;  // no day at all: an empty range
+    for (const auto& d : calendarDays) {
+        if (!d) continue;
+        if (lastDayNumber < firstDayNumber) firstDayNumber = lastDayNumber = d->number;
+        firstDayNumber = std::min(firstDayNumber, d->number);
+        lastDayNumber = std::max(lastDayNumber, d->number);
+    }
 
-    // Which candidates each day lists, before ordering.
-    std::vector<std::vector<const Candidate*>> listed(dates.size());
     auto lock = doc.Lock();
-    const std::vector<Candidate> candidates = collectCandidates(doc, scope, filter);
-    std::vector<const Candidate*> repeating;
-    for (const Candidate& c : candidates) {
-        if (c.repeating) {
-            if (c.startDay.number <= lastDayNumber) repeating.push_back(&c);
-            continue;
-        }
-        // A task that does not repeat is listed on its start day only, however long it lasts.
-        if (const auto at = dayIndexByNumber.find(c.startDay.number); at != dayIndexByNumber.end())
-            listed[at->second].push_back(&c);
-    }
+    const std::vector<Candidate> candidates = collectCandidates(doc, scope, filter, firstDayNumber, lastDayNumber);
+    // Each day's tasks in document order, as collecting gives them, then sorted the way the task
+    // list sorts by the start's time of day: its Shell sort decides the order of equal times.
+    std::vector<std::vector<const Candidate*>> listed(dates.size());
+    std::size_t entryCount = 0;
     for (std::size_t i = 0; i < dates.size(); ++i) {
         if (!calendarDays[i]) continue;
-        for (const Candidate* c : repeating)
-            if (c->rule.OccursOn(c->startDay, *calendarDays[i])) listed[i].push_back(c);
-        // Document order among tasks that start at the same time, whichever list they came from.
-        std::sort(listed[i].begin(), listed[i].end(), [](const Candidate* a, const Candidate* b) {
-            return a->secondOfDay != b->secondOfDay ? a->secondOfDay < b->secondOfDay : a->order < b->order;
-        });
+        for (const Candidate& c : candidates)
+            if (c.occursOn(*calendarDays[i])) listed[i].push_back(&c);
+        DvShellSort(listed[i], [](const Candidate* a, const Candidate* b) { return a->secondOfDay - b->secondOfDay; });
+        entryCount += listed[i].size();
     }
+    page.runs.reserve(page.runs.size() + 4 * entryCount + 5 * dates.size());
 
+    TimeTexts times;
     for (std::size_t i = 0; i < dates.size(); ++i) {
         DvAgendaDay day;
         day.date = dates[i];
@@ -180,30 +216,42 @@ DvAgendaPage CDvAgendaModel::Build(CDvDoc& doc) const {
         const std::u16string dayHeading = dateText(dates[i]) + (day.today ? u" (today)" : u"");
         w.add(dayHeading, day.today ? DvAgendaStyle::TodayHeading : DvAgendaStyle::DayHeading);
         w.add(kLineBreak, DvAgendaStyle::Plain);
-        w.html(u"<b>" + htmlText(dayHeading) + u"</b><br>");
+        w.html(u"<b>");
+        w.htmlText(dayHeading);
+        w.html(u"</b><br>");
 
+        day.entries.reserve(listed[i].size());
         for (const Candidate* c : listed[i]) {
             CDvItem& task = *c->item;
-            DvAgendaEntry entry{task.guid, task.title, DvOccurrenceTimes(task, dates[i], true)};
-            const std::u16string line =
-                cutText(std::u16string(kEntryIndent) + timeText(entry.occurrence.start) + u" - " +
-                            timeText(entry.occurrence.end) + u" " + task.title,
-                        kMaxLineChars);
-            const std::u16string_view linkText = std::u16string_view(line).substr(kEntryIndent.size());
-            const DvAgendaStyle style =
-                task.GetPriority() > kEmphasisedAbovePriority ? DvAgendaStyle::ImportantEntry : DvAgendaStyle::Entry;
+            const DvOccurrence occurrence = c->rule ? DvMovedOccurrence(task.taskStart, task.taskEnd, dates[i])
+                                                    : DvOccurrence{task.taskStart, task.taskEnd};
+            // The whole line, indent included, is cut at a hundred; the link is the line past the
+            // indent.
+            std::u16string text;
+            text.reserve(16 + task.title.size());
+            text += times.of(occurrence.start);
+            text += u" - ";
+            text += times.of(occurrence.end);
+            text += u' ';
+            text += task.title;
+            text = cutText(std::move(text), kMaxLineChars - kEntryIndent.size());
             std::u16string contents;
             if (detailLevel_ >= 2 && !task.GetPlainText().empty()) {
                 contents = cutText(task.GetPlainText(), kMaxContentsChars);
                 dv::replaceAll(contents, kLineBreak, kContentsBreak);
                 contents.insert(0, kContentsBreak);
             }
+            w.html(kEntryIndent);
+            w.htmlText(text);
+            w.htmlText(contents);
+            w.html(u"<br>");
+            const DvAgendaStyle style =
+                task.GetPriority() > kEmphasisedAbovePriority ? DvAgendaStyle::ImportantEntry : DvAgendaStyle::Entry;
             w.add(kEntryIndent, DvAgendaStyle::Plain);
-            w.add(linkText, style, EditLink(task.guid));
-            w.add(contents, DvAgendaStyle::Contents);
+            w.take(std::move(text), style, c->editLink);
+            w.take(std::move(contents), DvAgendaStyle::Contents);
             w.add(kLineBreak, DvAgendaStyle::Plain);
-            w.html(htmlText(line + contents) + u"<br>");
-            day.entries.push_back(std::move(entry));
+            day.entries.push_back({task.guid, task.title, occurrence});
         }
         w.html(u"<hr>");
 
@@ -220,7 +268,9 @@ std::u16string CDvAgendaModel::EditLink(std::u16string_view guid) {
     return std::u16string(kEditLinkCommand) + u":" + std::u16string(guid);
 }
 
-std::u16string CDvAgendaModel::AddLink(int day) { return std::u16string(kAddLinkCommand) + u":" + dv::formatInt64(day); }
+std::u16string CDvAgendaModel::AddLink(int day) {
+    return std::u16string(kAddLinkCommand) + u":" + dv::formatInt64(day);
+}
 
 DvAgendaLink CDvAgendaModel::ParseLink(std::u16string_view command) {
     const std::size_t colon = command.find(u':');

@@ -6,6 +6,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "core/date_time.h"
 
@@ -67,6 +70,27 @@ struct DvRepeatRule {
     friend bool operator==(const DvRepeatRule&, const DvRepeatRule&) = default;
 };
 
+/// Reads the rules of many tasks in a row with the results of DvIsRepeating and
+/// DvRepeatRule::Read, comparing each distinct variable name with the repeat variables' names
+/// once: that comparison follows the user's locale and is costly, while the same few names recur
+/// in every task of a database. One reader serves one pass; it assumes the locale stays put.
+class DvRepeatRuleReader {
+public:
+    /// The rule of a repeating task; nothing for a task that does not repeat.
+    std::optional<DvRepeatRule> RuleOf(const CDvItem& task);
+
+private:
+    // Which of the five repeat variables a stored name stands for, one bit each.
+    unsigned matchesOf(const std::u16string& name);
+    DvRepeatKind kindOf(const std::u16string& text);
+
+    // The names met first, compared by content before any hashing: a database uses a handful of
+    // variable names over and over.
+    std::vector<std::pair<std::u16string, unsigned>> frequent_;
+    std::unordered_map<std::u16string, unsigned> matches_;
+    std::unordered_map<std::u16string, DvRepeatKind> kinds_;
+};
+
 /// True exactly when task_repeating_n_active exists and holds the int64 value 1.
 bool DvIsRepeating(const CDvItem& task);
 
@@ -83,10 +107,15 @@ struct DvOccurrence {
     friend bool operator==(const DvOccurrence&, const DvOccurrence&) = default;
 };
 
-/// The stored start and end; with `adjust`, for a repeating task, the start moves to the date of
-/// `day` (keeping its time of day) and the end keeps its distance from the start, so an occurrence
-/// that passes midnight ends on the following day.
+/// The stored start and end; with `adjust`, for a repeating task, the times DvMovedOccurrence
+/// gives.
 DvOccurrence DvOccurrenceTimes(const CDvItem& task, const DvDateTime& day, bool adjust);
+
+/// A repeating task's occurrence on `day`: the start moves to the date of `day` (keeping its time
+/// of day) and the end keeps its distance from the start, so an occurrence that passes midnight
+/// ends on the following day. An end that is not valid stays as it is; when the start cannot be
+/// moved, both stay.
+DvOccurrence DvMovedOccurrence(const DvDateTime& start, const DvDateTime& end, const DvDateTime& day);
 
 /// The line under "&Repeating task" in the task editing dialog, for the dialog's variables: empty
 /// when the box is not ticked or the kind is "none" or unknown.

@@ -98,7 +98,7 @@ inline void PrintTo(const DvAgendaRun& run, std::ostream* os) { *os << Show(run)
 TEST_F(AgendaTest, AWeekPageListsEachDaysTasksByTimeOfDayWithLinks) {
     AddItem(doc, {u"Standup every day at 09:30 since Monday", At(2008, 3, 3, 9, 30), At(2008, 3, 3, 9, 45),
                   u"\\Work", u"day(s)"});
-    // Document order breaks the tie at 09:30 on 6 March, repeating or not.
+    // Equal times stay in document order here, repeating or not.
     AddItem(doc, {u"Report due at 09:30 on the 6th, after the standup in the file", At(2008, 3, 6, 9, 30),
                   At(2008, 3, 6, 10, 0)});
     AddItem(doc, {u"Night shift 22:00 to 02:00, listed on the 5th only", At(2008, 3, 5, 22, 0),
@@ -351,4 +351,18 @@ TEST_F(AgendaTest, AnAddLinkMakesATaskWithoutLengthOnItsDayAtTheStartDatesTime) 
     EXPECT_EQ(task->taskStart, At(2008, 3, 1, 14, 30));  // past 29 February
     EXPECT_EQ(task->taskEnd, task->taskStart);
     EXPECT_TRUE(task->guid.empty());
+}
+
+TEST_F(AgendaTest, TasksAtTheSameTimeKeepTheOrderOfTheTaskListsSort) {
+    // The list sort's first pass, with gap 4, swaps the first and the fifth task; equal times are
+    // never swapped afterwards, so "e" leads the 09:00 tasks instead of following them.
+    AddItem(doc, {u"a at 10:00", At(2008, 3, 5, 10, 0), At(2008, 3, 5, 10, 0)});
+    AddItem(doc, {u"b at 09:00", At(2008, 3, 5, 9, 0), At(2008, 3, 5, 9, 0)});
+    AddItem(doc, {u"c at 09:00, every day", At(2008, 3, 1, 9, 0), At(2008, 3, 1, 9, 0), u"\\Work", u"day(s)"});
+    AddItem(doc, {u"d at 09:00", At(2008, 3, 5, 9, 0), At(2008, 3, 5, 9, 0)});
+    AddItem(doc, {u"e at 09:00", At(2008, 3, 5, 9, 0), At(2008, 3, 5, 9, 0)});
+    agenda.days = 1;
+    EXPECT_EQ(Titles(agenda.Build(doc).days[0]),
+              (std::vector<std::u16string>{u"e at 09:00", u"b at 09:00", u"c at 09:00, every day", u"d at 09:00",
+                                           u"a at 10:00"}));
 }
