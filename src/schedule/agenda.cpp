@@ -24,7 +24,8 @@ constexpr std::u16string_view kCutMark = u"...";
 struct Candidate {
     CDvItem* item = nullptr;
     std::size_t order = 0;  // place in the document, which breaks ties of the time of day
-    int secondOfDay = 0;    // the start's time of day: the sort key
+    dv::CivilTime start;    // the start broken down
+    int secondOfDay = 0;    // its time of day: the sort key
     std::optional<DvRepeatRule> rule;  // for a repeating task
     DvCalendarDay startDay;
     std::u16string editLink;  // once, however many days list the task
@@ -143,8 +144,8 @@ std::vector<Candidate> collectCandidates(CDvDoc& doc, std::u16string_view scope,
         if (filter && !filter(item)) continue;
         dv::CivilTime start;
         item.taskStart.ToCivil(start);
-        out.push_back({&item, i, start.hour * 3600 + start.minute * 60 + start.second, std::move(rule), *startDay,
-                       CDvAgendaModel::EditLink(item.guid)});
+        out.push_back({&item, i, start, start.hour * 3600 + start.minute * 60 + start.second, std::move(rule),
+                       *startDay, CDvAgendaModel::EditLink(item.guid)});
     }
     return out;
 }
@@ -207,6 +208,7 @@ DvAgendaPage CDvAgendaModel::Build(CDvDoc& doc) const {
         entryCount += listed[i].size();
     }
     page.runs.reserve(page.runs.size() + 4 * entryCount + 5 * dates.size());
+    page.html.reserve(80 * entryCount + 40 * dates.size());
 
     TimeTexts times;
     for (std::size_t i = 0; i < dates.size(); ++i) {
@@ -223,8 +225,9 @@ DvAgendaPage CDvAgendaModel::Build(CDvDoc& doc) const {
         day.entries.reserve(listed[i].size());
         for (const Candidate* c : listed[i]) {
             CDvItem& task = *c->item;
-            const DvOccurrence occurrence = c->rule ? DvMovedOccurrence(task.taskStart, task.taskEnd, dates[i])
-                                                    : DvOccurrence{task.taskStart, task.taskEnd};
+            const DvOccurrence occurrence =
+                c->rule ? DvMovedOccurrence(task.taskStart, task.taskEnd, *calendarDays[i], c->start)
+                        : DvOccurrence{task.taskStart, task.taskEnd};
             // The whole line, indent included, is cut at a hundred; the link is the line past the
             // indent.
             std::u16string text;

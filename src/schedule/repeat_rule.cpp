@@ -165,7 +165,16 @@ DvOccurrence DvOccurrenceTimes(const CDvItem& task, const DvDateTime& day, bool 
 }
 
 DvOccurrence DvMovedOccurrence(const DvDateTime& start, const DvDateTime& end, const DvDateTime& day) {
-    const DvDateTime moved = DvDateTime::Combine(day, start);
+    const auto calendarDay = DvCalendarDay::Of(day);
+    dv::CivilTime startFields;
+    if (!calendarDay || !start.ToCivil(startFields)) return {start, end};
+    return DvMovedOccurrence(start, end, *calendarDay, startFields);
+}
+
+DvOccurrence DvMovedOccurrence(const DvDateTime& start, const DvDateTime& end, const DvCalendarDay& day,
+                               const dv::CivilTime& startFields) {
+    const DvDateTime moved = DvDateTime::FromFields(day.year, day.month, day.day, startFields.hour,
+                                                    startFields.minute, startFields.second);
     if (!moved.IsValid()) return {start, end};
     if (!end.IsValid()) return {moved, end};  // no length to carry over
     return {moved, moved + (end - start)};

@@ -116,6 +116,9 @@ DvOccurrence DvOccurrenceTimes(const CDvItem& task, const DvDateTime& day, bool 
 /// ends on the following day. An end that is not valid stays as it is; when the start cannot be
 /// moved, both stay.
 DvOccurrence DvMovedOccurrence(const DvDateTime& start, const DvDateTime& end, const DvDateTime& day);
+/// The same for a day and a start already broken down (`startFields` are those of `start`).
+DvOccurrence DvMovedOccurrence(const DvDateTime& start, const DvDateTime& end, const DvCalendarDay& day,
+                               const dv::CivilTime& startFields);
 
 /// The line under "&Repeating task" in the task editing dialog, for the dialog's variables: empty
 /// when the box is not ticked or the kind is "none" or unknown.
