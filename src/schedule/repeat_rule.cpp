@@ -105,8 +105,12 @@ bool DvRepeatRule::OccursOn(const DvCalendarDay& s, const DvCalendarDay& q) cons
 
 unsigned DvRepeatRuleReader::matchesOf(const std::u16string& name) {
     constexpr std::size_t kFrequentNames = 16;
+    // Names of one length mostly differ toward the end ("..._n_active", "..._before_units"), so
+    // the last unit settles most comparisons before the whole names are compared.
     for (const auto& [known, bits] : frequent_)
-        if (known.size() == name.size() && std::memcmp(known.data(), name.data(), name.size() * 2) == 0) return bits;
+        if (known.size() == name.size() && (name.empty() || known.back() == name.back()) &&
+            std::memcmp(known.data(), name.data(), name.size() * sizeof(char16_t)) == 0)
+            return bits;
     if (const auto known = matches_.find(name); known != matches_.end()) return known->second;
     unsigned bits = 0;
     for (int i = 0; i < kRuleVarCount; ++i)
