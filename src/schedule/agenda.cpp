@@ -23,7 +23,6 @@ constexpr std::u16string_view kCutMark = u"...";
 // every day.
 struct Candidate {
     CDvItem* item = nullptr;
-    std::size_t order = 0;  // place in the document, which breaks ties of the time of day
     dv::CivilTime start;    // the start broken down
     int secondOfDay = 0;    // its time of day: the sort key
     std::optional<DvRepeatRule> rule;  // for a repeating task
@@ -130,8 +129,8 @@ std::vector<Candidate> collectCandidates(CDvDoc& doc, std::u16string_view scope,
                                          long long firstDay, long long lastDay) {
     std::vector<Candidate> out;
     DvRepeatRuleReader rules;
-    for (std::size_t i = 0; i < doc.items.size(); ++i) {
-        CDvItem& item = *doc.items[i];
+    for (const auto& owned : doc.items) {
+        CDvItem& item = *owned;
         if (item.itemType != DV_ITEM_TASK) continue;
         // A start that cannot be broken down lies on no day, repeating or not; nor does anything
         // occur before its start.
@@ -144,7 +143,7 @@ std::vector<Candidate> collectCandidates(CDvDoc& doc, std::u16string_view scope,
         if (filter && !filter(item)) continue;
         dv::CivilTime start;
         item.taskStart.ToCivil(start);
-        out.push_back({&item, i, start, start.hour * 3600 + start.minute * 60 + start.second, std::move(rule),
+        out.push_back({&item, start, start.hour * 3600 + start.minute * 60 + start.second, std::move(rule),
                        *startDay, CDvAgendaModel::EditLink(item.guid)});
     }
     return out;
