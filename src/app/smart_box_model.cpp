@@ -6,7 +6,6 @@
 #include "core/folder.h"
 #include "platform/locale_text.h"
 #include "platform/ui.h"
-#include "schedule/day_math.h"
 
 namespace {
 
@@ -30,8 +29,8 @@ int typeOfKeyword(std::u16string_view keyword) {
 
 bool isTypeButton(int type) { return type >= DV_ITEM_TASK && type <= DV_ITEM_CONTACT; }
 
-constexpr double kDefaultLeadDays = 30 * dv::daymath::kMinute;
-constexpr double kTaskLengthDays = 15 * dv::daymath::kMinute;
+const DvDateTimeSpan kDefaultLead = DvDateTimeSpan::FromParts(0, 0, 30);
+const DvDateTimeSpan kTaskLength = DvDateTimeSpan::FromParts(0, 0, 15);
 
 }  // namespace
 
@@ -42,7 +41,7 @@ void CDvSmartBoxModel::Reset() {
     selectedType = DV_ITEM_TODO;
     folder = std::u16string(kDvRootPath);
     datePicker = DvDateTime::Now();
-    timePicker = dv::daymath::AddDays(datePicker, kDefaultLeadDays);
+    timePicker = datePicker + kDefaultLead;
 }
 
 CDvSmartBoxModel::Entry CDvSmartBoxModel::splitEntry() const {
@@ -73,8 +72,8 @@ bool CDvSmartBoxModel::Parse(CDvItem& item) const {
     item.folders = {folder.empty() ? std::u16string(kDvRootPath) : folder};
 
     if (type == DV_ITEM_TASK) {
-        item.taskStart = dv::daymath::Combine(datePicker, timePicker);
-        item.taskEnd = dv::daymath::AddDays(item.taskStart, kTaskLengthDays);
+        item.taskStart = DvDateTime::Combine(datePicker, timePicker);
+        item.taskEnd = item.taskStart + kTaskLength;
     }
     return true;
 }

@@ -2,7 +2,9 @@
 // Shared pieces of dayvault-cli: parsed arguments, exit statuses and the command table.
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CDvDoc;
@@ -52,11 +54,27 @@ int openForWriting(const std::string& db, CDvDoc& doc);
 /// Saves and closes a database opened with openForWriting.
 int saveAndClose(CDvDoc& doc);
 
+/// The item type a --type value names ("task", "todo", "note", "contact"); -1 for any other.
+int typeOption(const std::string& text);
+/// Reads option `name` as a whole decimal number in [min, max]; says why and gives nothing when
+/// it is not one. The option must be present.
+std::optional<long long> intOption(const Args& args, const std::string& name, long long min, long long max,
+                                   const char* command);
+/// The path of the folder that --folder names (the root when absent), with '/' working like the
+/// backslash and the letter case the tree has; says why and gives nothing when there is no such
+/// folder.
+std::optional<std::u16string> folderOption(CDvDoc& doc, const Args& args, const char* command);
+/// Prints UTF-16 text as UTF-8, line breaks as the terminal's.
+void printText(std::u16string_view text);
+
 int runInfo(const Args& args);
 int runList(const Args& args);
 int runShow(const Args& args);
 int runNew(const Args& args);
 int runPasswd(const Args& args);
+int runAgenda(const Args& args);
+int runAdd(const Args& args);
+int runDateCalc(const Args& args);
 int runFolder(const Args& args);
 int runItem(const Args& args);
 

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdio>
 
 #include "cli/cli.h"
@@ -5,6 +6,7 @@
 #include "core/doc.h"
 #include "core/open_mark.h"
 #include "platform/files.h"
+#include "platform/text.h"
 
 namespace dvcli {
 
@@ -36,6 +38,39 @@ const std::vector<Command>& commands() {
          "protection. On a terminal the new password is asked twice; scripts give it in FILE\n"
          "(its first line). Refused while another instance has the database open.",
          {"--password-file", "--new-password-file"}, {}, runPasswd},
+        {"agenda", "DB [--from YYYY-MM-DD] [--days N] [--folder PATH] [--detail N] [--json]",
+         "show the tasks of the coming days",
+         "Prints the agenda page: day by day, the tasks of the folder PATH and below it that occur\n"
+         "on that day (repeating tasks on each day they repeat, a task lasting several days on its\n"
+         "start day), by time of day.\n\n"
+         "  --from DATE     the first day (today when omitted)\n"
+         "  --days N        how many days, 1 to 3660 (7 when omitted)\n"
+         "  --folder PATH   a folder path such as \\Work\\Projects ('/' works too)\n"
+         "  --detail N      1 shows one line per task, 2 to 6 add each task's contents\n"
+         "  --json          {\"days\": [{\"date\", \"entries\": [{\"guid\", \"title\", \"start\", \"end\"}]}]}\n"
+         "                  with the times of each day's occurrence",
+         {"--from", "--days", "--folder", "--detail", "--password-file"}, {"--json"}, runAgenda},
+        {"add", "DB TEXT [--type task|todo|note|contact] [--folder PATH] [--start \"YYYY-MM-DD HH:MM\"]",
+         "add an item as the smart box does",
+         "Adds one item from one line of text, as the smart box does, saves, and prints the new\n"
+         "item's GUID. A keyword before the first ';' picks the type (\"task;Call the dentist\"),\n"
+         "otherwise --type does; a text that gives no type adds nothing (exit status 1).\n"
+         "A task starts at --start (now + 30 minutes when omitted) and lasts 15 minutes.\n"
+         "Refused while another instance has the database open.\n\n"
+         "  --type TYPE     the type when the text has no keyword: task, todo, note or contact\n"
+         "  --folder PATH   the item's folder (the root when omitted); it must exist\n"
+         "  --start TIME    a task's start, \"YYYY-MM-DD HH:MM\"",
+         {"--type", "--folder", "--start", "--password-file"}, {}, runAdd},
+        {"datecalc", "between FROM TO [--time] | add BASE [--years N ...] [--subtract] [--time]",
+         "days between two dates, or a date moved by a span",
+         "The date calculator. Dates are YYYY-MM-DD, optionally followed by HH:MM[:SS].\n\n"
+         "  between FROM TO   the time from FROM to TO in days and in other units\n"
+         "  add BASE          BASE moved by --years, --months (30 days), --weeks, --days, --hours,\n"
+         "                    --minutes and --seconds; back with --subtract\n"
+         "  --time            take the times into account (otherwise every date counts from\n"
+         "                    00:00 and hours, minutes and seconds are ignored)",
+         {"--years", "--months", "--weeks", "--days", "--hours", "--minutes", "--seconds"},
+         {"--subtract", "--time"}, runDateCalc},
         {"folder", "DB new|rename|move|delete|up|down PATH [NEWNAME|TARGET]", "create, rename, move, delete or reorder a folder",
          "Changes the folder tree of DB and saves it; exits 1 when nothing changed. PATH is a\n"
          "folder path such as \\Work\\Projects ('/' works too).\n\n"
@@ -105,5 +140,49 @@ int openForWriting(const std::string& db, CDvDoc& doc) {
 }
 
 int saveAndClose(CDvDoc& doc) { return CloseDocument(true, &doc) ? kOk : kFailed; }
+
+int typeOption(const std::string& text) {
+    struct TypeName {
+        const char* option;
+        int type;
+    };
+    static constexpr TypeName kTypes[] = {
+        {"task", DV_ITEM_TASK}, {"todo", DV_ITEM_TODO}, {"note", DV_ITEM_NOTE}, {"contact", DV_ITEM_CONTACT}};
+    for (const auto& t : kTypes)
+        if (text == t.option) return t.type;
+    return -1;
+}
+
+std::optional<long long> intOption(const Args& args, const std::string& name, long long min, long long max,
+                                   const char* command) {
+    const std::string text = args.get(name);
+    std::size_t at = text.size() > 1 && (text[0] == '-' || text[0] == '+') ? 1 : 0;
+    // Eighteen digits always fit in a long long; the range check does the rest.
+    bool ok = at < text.size() && text.size() - at <= 18;
+    for (std::size_t i = at; ok && i < text.size(); ++i) ok = text[i] >= '0' && text[i] <= '9';
+    const long long value = ok ? std::stoll(text) : 0;
+    if (!ok || value < min || value > max) {
+        std::fprintf(stderr, "dayvault-cli %s: %s takes a whole number from %lld to %lld, not '%s'\n", command,
+                     name.c_str(), min, max, text.c_str());
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<std::u16string> folderOption(CDvDoc& doc, const Args& args, const char* command) {
+    if (!args.has("--folder")) return std::u16string(kDvRootPath);
+    std::u16string path = dv::fromUtf8(args.get("--folder"));
+    std::replace(path.begin(), path.end(), u'/', u'\\');
+    auto lock = doc.Lock();
+    if (const CDvFolder* folder = doc.FindFolder(path)) return FolderPath(folder);
+    std::fprintf(stderr, "dayvault-cli %s: no folder %s\n", command, args.get("--folder").c_str());
+    return std::nullopt;
+}
+
+void printText(std::u16string_view text) {
+    std::u16string t(text);
+    dv::replaceAll(t, u"\r\n", u"\n");
+    std::fputs(dv::toUtf8(t).c_str(), stdout);
+}
 
 }  // namespace dvcli

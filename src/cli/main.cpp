@@ -22,7 +22,7 @@ void printToolHelp(FILE* out) {
                  "A protected database takes its password from DAYVAULT_PASSWORD, from --password-file FILE\n"
                  "(its first line), or from a prompt when standard input is a terminal.\n\n"
                  "Exit status: 0 success, 1 usage error, 2 the database cannot be loaded, 3 wrong password,\n"
-                 "4 the database is open in another instance, 5 no such item, 6 the change failed.\n");
+                 "4 the database is open in another instance, 5 no such item or folder, 6 the change failed.\n");
 }
 
 void printCommandHelp(const Command& c, FILE* out) {

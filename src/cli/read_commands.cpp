@@ -1,4 +1,4 @@
-// The commands that only read a database: info, list, show. None of them writes to the folder.
+// The commands that only read a database: info, list, show, agenda. None of them writes to the folder.
 #include <cstdio>
 #include <string>
 
@@ -7,16 +7,12 @@
 #include "core/doc.h"
 #include "platform/numbers.h"
 #include "platform/text.h"
+#include "schedule/agenda.h"
+#include "schedule/date_format.h"
 #include "views/collect_items.h"
 
 namespace dvcli {
 namespace {
-
-void print(std::u16string_view text) {
-    std::u16string t(text);
-    dv::replaceAll(t, u"\r\n", u"\n");
-    std::fputs(dv::toUtf8(t).c_str(), stdout);
-}
 
 bool needPositional(const Args& args, size_t n, const char* command) {
     if (args.positional.size() == n) return true;
@@ -24,28 +20,16 @@ bool needPositional(const Args& args, size_t n, const char* command) {
     return false;
 }
 
-struct TypeName { const char* option; int type; };
-constexpr TypeName kTypeOptions[] = {{"task", 1}, {"todo", 2}, {"note", 3}, {"contact", 4}};
-
-int parseTypeOption(const std::string& text) {
-    for (const auto& t : kTypeOptions)
-        if (text == t.option) return t.type;
-    return -1;
-}
-
+// The ISO form scripts can read back; a value that is not valid says so rather than vanish.
 std::u16string dateText(const DvDateTime& t) {
-    if (t.status == DvDateTimeStatus::Null) return {};
-    dv::CivilTime c;
-    if (!t.ToCivil(c)) return u"Invalid DateTime";
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d:%02d", c.year, c.month, c.day, c.hour, c.minute,
-                  c.second);
-    return dv::fromAscii(buf);
+    if (t.IsNull()) return {};
+    std::u16string text = DvIsoText(t, true);
+    return text.empty() ? std::u16string(kDvInvalidDateTimeText) : text;
 }
 
 void printListLine(const CDvItem& item) {
-    print(item.guid + u"\t" + DvItemTypeName(item.itemType) + u"\t" + item.title + u"\t" + dv::join(item.folders, u";") +
-          u"\n");
+    printText(item.guid + u"\t" + DvItemTypeName(item.itemType) + u"\t" + item.title + u"\t" +
+              dv::join(item.folders, u";") + u"\n");
 }
 
 void printJsonItems(const std::vector<CDvItem*>& items) {
@@ -61,6 +45,26 @@ void printJsonItems(const std::vector<CDvItem*>& items) {
         out += "]}";
     }
     out += items.empty() ? "]\n" : "\n]\n";
+    std::fputs(out.c_str(), stdout);
+}
+
+void printAgendaJson(const DvAgendaPage& page) {
+    std::string out = "{\"days\": [";
+    for (std::size_t d = 0; d < page.days.size(); ++d) {
+        const DvAgendaDay& day = page.days[d];
+        out += d ? ",\n  " : "\n  ";
+        out += "{\"date\": " + jsonString(dv::toUtf8(DvIsoText(day.date, false))) + ", \"entries\": [";
+        for (std::size_t e = 0; e < day.entries.size(); ++e) {
+            const DvAgendaEntry& entry = day.entries[e];
+            out += e ? ", " : "";
+            out += "{\"guid\": " + jsonString(dv::toUtf8(entry.guid)) + ", \"title\": " +
+                   jsonString(dv::toUtf8(entry.title)) + ", \"start\": " +
+                   jsonString(dv::toUtf8(DvIsoText(entry.occurrence.start, true))) + ", \"end\": " +
+                   jsonString(dv::toUtf8(DvIsoText(entry.occurrence.end, true))) + "}";
+        }
+        out += "]}";
+    }
+    out += page.days.empty() ? "]}\n" : "\n]}\n";
     std::fputs(out.c_str(), stdout);
 }
 
@@ -80,8 +84,8 @@ void printItem(const CDvItem& item) {
         {u"Flags", dv::formatInt64(item.flags)},
         {u"Contents", dv::formatInt64(item.contents.Size()) + u" bytes"},
     };
-    for (const auto& [name, value] : fields) print(std::u16string(name) + u": " + value + u"\n");
-    print(u"\nVariables:\n" + item.vars.ListAll(true));
+    for (const auto& [name, value] : fields) printText(std::u16string(name) + u": " + value + u"\n");
+    printText(u"\nVariables:\n" + item.vars.ListAll(true));
 }
 
 }  // namespace
@@ -90,14 +94,14 @@ int runInfo(const Args& args) {
     if (!needPositional(args, 1, "info")) return kUsage;
     CDvDoc doc;
     if (const int status = loadDatabase(args.positional[0], doc)) return status;
-    print(doc.PropertiesText());
+    printText(doc.PropertiesText());
     return kOk;
 }
 
 int runList(const Args& args) {
     if (!needPositional(args, 1, "list")) return kUsage;
     int type = 0;
-    if (args.has("--type") && (type = parseTypeOption(args.get("--type"))) < 0) {
+    if (args.has("--type") && (type = typeOption(args.get("--type"))) < 0) {
         std::fprintf(stderr, "dayvault-cli list: unknown type '%s' (task, todo, note or contact)\n",
                      args.get("--type").c_str());
         return kUsage;
@@ -124,9 +128,47 @@ int runShow(const Args& args) {
         return kNotFound;
     }
     if (args.has("--var")) {
-        print(item->GetVar(dv::fromUtf8(args.get("--var"))).AsText() + u"\n");
+        printText(item->GetVar(dv::fromUtf8(args.get("--var"))).AsText() + u"\n");
     } else {
         printItem(*item);
+    }
+    return kOk;
+}
+
+int runAgenda(const Args& args) {
+    if (!needPositional(args, 1, "agenda")) return kUsage;
+    CDvAgendaModel agenda;
+    if (args.has("--from")) {
+        const auto from = DvParseIsoText(dv::fromUtf8(args.get("--from")));
+        if (!from) {
+            std::fprintf(stderr, "dayvault-cli agenda: --from takes a date YYYY-MM-DD, not '%s'\n",
+                         args.get("--from").c_str());
+            return kUsage;
+        }
+        agenda.startDate = *from;
+    }
+    if (args.has("--days")) {
+        // Ten years: enough for any look ahead, and a mistyped count cannot print for hours.
+        const auto days = intOption(args, "--days", 1, 3660, "agenda");
+        if (!days) return kUsage;
+        agenda.days = static_cast<int>(*days);
+    }
+    if (args.has("--detail")) {
+        // Out-of-range levels clamp, as the slider's do; only a non-number is refused.
+        const auto level = intOption(args, "--detail", -1000000, 1000000, "agenda");
+        if (!level) return kUsage;
+        agenda.SetDetailLevel(static_cast<int>(*level));
+    }
+    CDvDoc doc;
+    if (const int status = loadDatabase(args.positional[0], doc)) return status;
+    const auto folder = folderOption(doc, args, "agenda");
+    if (!folder) return kNotFound;
+    agenda.folder = *folder;
+    const DvAgendaPage page = agenda.Build(doc);
+    if (args.has("--json")) {
+        printAgendaJson(page);
+    } else {
+        printText(page.Text());
     }
     return kOk;
 }

@@ -14,12 +14,23 @@ namespace {
 constexpr size_t kMinStoredFolderBytes = 60;
 constexpr int kMaxStoredDepth = 256;
 
-std::u16string withTrailingSeparator(std::u16string path) {
-    const bool slashes = path.find(u'/') != std::u16string::npos && path.find(u'\\') == std::u16string::npos;
-    if (path.empty() || (path.back() != u'\\' && path.back() != u'/')) path += slashes ? u'/' : u'\\';
-    std::replace(path.begin(), path.end(), u'/', u'\\');
-    return path;
-}
+// A path as PathDepth compares it, read in place: '/' reads as '\', and a '\' follows the last
+// component when the path does not end in a separator. No copy is made, since every view
+// collection compares every item's folders this way.
+class ComparedPath {
+public:
+    explicit ComparedPath(std::u16string_view path)
+        : path_(path), trailing_(path.empty() || (path.back() != u'\\' && path.back() != u'/')) {}
+    size_t size() const { return path_.size() + (trailing_ ? 1 : 0); }
+    char16_t operator[](size_t i) const {
+        if (i == path_.size()) return u'\\';
+        return path_[i] == u'/' ? u'\\' : path_[i];
+    }
+
+private:
+    std::u16string_view path_;
+    bool trailing_;
+};
 
 bool isAsciiLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
 
@@ -31,7 +42,7 @@ bool sameCharNoCase(char16_t a, char16_t b) {
 
 // Per-character comparison under the locale: the folder path must be a prefix of the other.
 // Every view collection runs this for every item, so plain ASCII never reaches the collator.
-bool startsWithNoCase(std::u16string_view text, std::u16string_view prefix) {
+bool startsWithNoCase(const ComparedPath& text, const ComparedPath& prefix) {
     if (prefix.size() > text.size()) return false;
     for (size_t i = 0; i < prefix.size(); ++i)
         if (!sameCharNoCase(prefix[i], text[i])) return false;
@@ -189,10 +200,12 @@ CDvFolder* FindOrCreateFolderPath(CDvFolder& start, std::u16string_view path, bo
 }
 
 int PathDepth(std::u16string_view folderPath, std::u16string_view path) {
-    const std::u16string folder = withTrailingSeparator(std::u16string(folderPath));
-    const std::u16string other = withTrailingSeparator(std::u16string(path));
+    const ComparedPath folder(folderPath);
+    const ComparedPath other(path);
     if (!startsWithNoCase(other, folder)) return -1;
-    return static_cast<int>(std::count(other.begin() + static_cast<std::ptrdiff_t>(folder.size()), other.end(), u'\\'));
+    int depth = 0;
+    for (size_t i = folder.size(); i < other.size(); ++i) depth += other[i] == u'\\';
+    return depth;
 }
 
 std::optional<uint32_t> FolderColour(const CDvFolder* folder, bool inherit) {

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "core/doc.h"
-#include "schedule/day_math.h"
 
 namespace {
 
@@ -17,7 +16,7 @@ bool isExpiredTemporaryTask(const CDvItem& item, const DvDateTime& now) {
     if (!item.taskEnd.IsValid() || !now.IsValid()) return false;
     // Counted in whole seconds, as the clock gives them: a task whose end was exactly five
     // minutes ago stays whichever way the last bit of a double falls.
-    const double overDays = dv::daymath::DaysBetween(item.taskEnd, now);
+    const double overDays = (now - item.taskEnd).value;
     return std::llround(overDays * 86400.0) > kGraceSeconds;
 }
 

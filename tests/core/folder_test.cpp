@@ -96,6 +96,7 @@ TEST(PathDepth, MatchesWholeComponentsIgnoringCase) {
         {u"\\Work", u"\\Workshop", -1}, {u"\\Work", u"\\Workshop\\A", -1}, {u"\\", u"\\Inbox", 1},
         {u"\\", u"\\", 0}, {u"\\Work\\A", u"\\Work", -1}, {u"/Work", u"\\Work\\A", 1},
         {u"\\Work", u"/Work/A/B", 2}, {u"\\Żółw", u"\\żÓŁW\\x", 1},
+        {u"", u"\\Inbox", 1}, {u"\\", u"", 0}, {u"\\Work/", u"\\Work\\A", 1},  // empty reads as the root
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(dv::toUtf8(c.folder) + " in " + dv::toUtf8(c.path));

@@ -7,6 +7,8 @@
 #include <limits>
 #include <optional>
 #include <ostream>
+#include <string>
+#include <vector>
 
 #include "core/item.h"
 
@@ -195,6 +197,75 @@ TEST(RepeatRule, RepeatsOnlyWhenTheActiveVariableHoldsTheNumberOne) {
         EXPECT_EQ(DvIsRepeating(task), c.repeating);
         EXPECT_EQ(DvOccursOnRepeatDay(task, At(2008, 1, 11)), c.repeating);
     }
+}
+
+TEST(RepeatRule, ARuleReaderAgreesWithReadingEachTaskAlone) {
+    struct Var {
+        const char16_t* name;
+        CDvVar value;
+    };
+    struct Case {
+        const char* what;
+        std::vector<Var> vars;  // in stored order; a repeated name is stored twice
+    };
+    const CDvVar one = CDvVar::FromInt64(1);
+    const Case cases[] = {
+        {"no variables", {}},
+        {"weekly", {{u"task_repeating_n_active", one}, {u"task_repeating_s_type", CDvVar::FromString(u"weekly")},
+                    {u"task_repeating_s_weekdays", CDvVar::FromString(u"mon,fri,")}}},
+        {"names in other cases", {{u"Estimate", CDvVar::FromInt64(7)}, {u"TASK_Repeating_N_Active", one},
+                                  {u"Task_Repeating_S_Type", CDvVar::FromString(u"MONTHLY")},
+                                  {u"TASK_REPEATING_N_MONTHDAY", CDvVar::FromInt64(31)}}},
+        {"switched off", {{u"task_repeating_n_active", CDvVar::FromInt64(0)}, {u"Estimate", one}}},
+        {"the number one as text", {{u"task_repeating_n_active", CDvVar::FromString(u"1")}}},
+        {"a one elsewhere only", {{u"Estimate", one}, {u"task_repeating_s_type", CDvVar::FromString(u"day(s)")}}},
+        {"the first of two active variables wins",
+         {{u"task_repeating_n_active", CDvVar::FromInt64(0)}, {u"task_repeating_n_active", one}}},
+        {"the first of two types wins", {{u"task_repeating_n_active", one},
+                                         {u"task_repeating_s_type", CDvVar::FromString(u"week(s)")},
+                                         {u"TASK_REPEATING_S_TYPE", CDvVar::FromString(u"weekly")}}},
+        {"count beyond 32 bits and an unknown kind",
+         {{u"task_repeating_n_active", one}, {u"task_repeating_s_type", CDvVar::FromString(u"fortnightly")},
+          {u"task_repeating_n_count", CDvVar::FromInt64((int64_t{1} << 32) - 3)}}},
+    };
+    DvRepeatRuleReader reader;  // one for every task, as a pass over a document uses it
+    for (int pass = 0; pass < 2; ++pass) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(c.what) + (pass ? ", names known" : ""));
+            CDvItem task;
+            for (const auto& v : c.vars) task.vars.Set(v.name, v.value, /*forceAppend=*/true);
+            const std::optional<DvRepeatRule> rule = reader.RuleOf(task);
+            ASSERT_EQ(rule.has_value(), DvIsRepeating(task));
+            if (rule) {
+                EXPECT_EQ(*rule, DvRepeatRule::Read(task.vars));
+            }
+        }
+    }
+}
+
+TEST(CalendarDay, DayNumbersAndWeekdaysAroundDayZeroAndAtMidnight) {
+    struct Case {
+        const char* what;
+        DvDateTime value;
+        long long number;
+        int dayOfWeek;
+    };
+    const Case cases[] = {
+        {"day 0 is a Saturday", DvDateTime{0.0}, 0, 7},
+        {"29 December 1899 06:00", DvDateTime{-1.25}, -1, 6},
+        {"24 December 1899, a Sunday", At(1899, 12, 24, 12, 0), -6, 1},
+        {"Wednesday 5 March 2008, evening", At(2008, 3, 5, 18, 0), 39512, 4},
+        {"half a second before midnight rounds into the next day", DvDateTime{39512.0 - 0.4 / 86400}, 39512, 4},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto day = DvCalendarDay::Of(c.value);
+        ASSERT_TRUE(day.has_value());
+        EXPECT_EQ(day->number, c.number);
+        EXPECT_EQ(day->dayOfWeek, c.dayOfWeek);
+        EXPECT_EQ(day->dayOfWeek, c.value.DayOfWeek());
+    }
+    EXPECT_FALSE(DvCalendarDay::Of(kInvalid).has_value());
 }
 
 TEST(RepeatRule, ATaskThatDoesNotRepeatOccursOnItsStartDayOnly) {

@@ -4,7 +4,6 @@
 
 #include "core/doc.h"
 #include "platform/text.h"
-#include "schedule/day_math.h"
 #include "support/scoped_clock.h"
 
 namespace {
@@ -37,8 +36,8 @@ void Fill(CDvDoc& doc, const DvDateTime& now) {
         item->NewGuid();
         item->itemType = f.type;
         item->flags = f.flags;
-        item->taskEnd = dv::daymath::AddDays(now, -f.minutesSinceEnd * dv::daymath::kMinute);
-        item->taskStart = dv::daymath::AddDays(item->taskEnd, -60 * dv::daymath::kMinute);
+        item->taskEnd = now - DvDateTimeSpan::FromParts(0, 0, f.minutesSinceEnd);
+        item->taskStart = item->taskEnd - DvDateTimeSpan::FromParts(0, 1);
         doc.items.push_back(std::move(item));
     }
     auto invalidEnd = std::make_unique<CDvItem>();
