@@ -3,9 +3,11 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CDvDoc;
+class CDvItem;
 
 namespace dvcli {
 
@@ -13,11 +15,17 @@ enum ExitStatus { kOk = 0, kUsage = 1, kCannotLoad = 2, kWrongPassword = 3, kInU
 
 struct Args {
     std::vector<std::string> positional;
-    std::map<std::string, std::string> options;  // "--folder" -> value; flags map to ""
+    std::map<std::string, std::string> options;  // "--folder" -> the last value given; flags map to ""
+    std::map<std::string, std::vector<std::string>> repeated;  // every value of each option, in order
     bool has(const std::string& name) const { return options.count(name) != 0; }
     std::string get(const std::string& name, const std::string& fallback = {}) const {
         auto it = options.find(name);
         return it == options.end() ? fallback : it->second;
+    }
+    /// Every value given for an option that may be repeated (--field A=x --field B=y).
+    std::vector<std::string> getAll(const std::string& name) const {
+        auto it = repeated.find(name);
+        return it == repeated.end() ? std::vector<std::string>{} : it->second;
     }
 };
 
@@ -43,9 +51,23 @@ int openForWriting(const std::string& db, CDvDoc& doc);
 /// Saves and closes a database opened with openForWriting.
 int saveAndClose(CDvDoc& doc);
 
+/// Text for the terminal: UTF-8 with "\r\n" as "\n".
+void print(std::u16string_view text);
+/// False (after saying so) unless exactly `n` positional arguments were given.
+bool needPositional(const Args& args, size_t n, const char* command);
+/// "task", "todo", "note", "contact" as item types 1 to 4; -1 for any other text.
+int parseTypeOption(const std::string& text);
+/// One item as `list` prints it: GUID, type name, title and folders (joined with ';'), separated
+/// by tabs.
+void printListLine(const CDvItem& item);
+/// Items as a JSON array of objects with guid, type, title and folders.
+void printJsonItems(const std::vector<CDvItem*>& items);
+
 int runInfo(const Args& args);
 int runList(const Args& args);
 int runShow(const Args& args);
+int runSearch(const Args& args);
+int runFind(const Args& args);
 int runNew(const Args& args);
 int runPasswd(const Args& args);
 

@@ -7,10 +7,90 @@
 #include "core/doc.h"
 #include "platform/numbers.h"
 #include "platform/text.h"
-#include "views/collect_items.h"
+#include "app/list_options.h"
+#include "platform/locale_text.h"
+#include "views/cell_text.h"
+#include "views/column_defaults.h"
+#include "views/column_store.h"
+#include "views/list_fill.h"
+#include "views/live_filter.h"
+#include "views/view_test.h"
 
 namespace dvcli {
 namespace {
+
+std::u16string dateText(const DvDateTime& t) {
+    if (t.status == DvDateTimeStatus::Null) return {};
+    dv::CivilTime c;
+    if (!t.ToCivil(c)) return u"Invalid DateTime";
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d:%02d", c.year, c.month, c.day, c.hour, c.minute,
+                  c.second);
+    return dv::fromAscii(buf);
+}
+
+void printItem(const CDvItem& item) {
+    const std::pair<const char16_t*, std::u16string> fields[] = {
+        {u"Title", item.title},
+        {u"GUID", item.guid},
+        {u"Type", DvItemTypeName(item.itemType)},
+        {u"Folders", dv::join(item.folders, u";")},
+        {u"Keywords", item.KeywordsText()},
+        {u"Created", dateText(item.created)},
+        {u"Modified", dateText(item.modified)},
+        {u"Task start", dateText(item.taskStart)},
+        {u"Task end", dateText(item.taskEnd)},
+        {u"Priority", dv::formatInt64(item.priority)},
+        {u"Completion", dv::formatInt64(item.completion)},
+        {u"Flags", dv::formatInt64(item.flags)},
+        {u"Contents", dv::formatInt64(item.contents.Size()) + u" bytes"},
+    };
+    for (const auto& [name, value] : fields) print(std::u16string(name) + u": " + value + u"\n");
+    print(u"\nVariables:\n" + item.vars.ListAll(true));
+}
+
+// The keyword filter over the folder's keywords with the given ones selected. False when, in
+// all-keywords mode, one of them occurs nowhere in the folder, so that no item can pass.
+bool selectKeywords(CDvLiveFilter& filter, const std::string& list, bool all) {
+    filter.SetKeywordFilterOn(true);
+    filter.allKeywords = all;
+    filter.RebuildKeywordList();
+    bool everyOneFound = true;
+    for (const std::u16string& part : dv::split(dv::toLowerLocale(dv::fromUtf8(list)), u',')) {
+        const std::u16string_view keyword = dv::trimSpaces(part);
+        if (keyword.empty()) continue;
+        bool found = false;
+        for (int row = 0; row < filter.RowCount(); ++row)
+            if (filter.KeywordTable()[static_cast<size_t>(row)].keyword == keyword) {
+                filter.SetRowSelected(row, true);
+                found = true;
+            }
+        if (!found) {
+            std::fprintf(stderr, "dayvault-cli list: no item in the folder has the keyword '%s'\n",
+                         dv::toUtf8(keyword).c_str());
+            everyOneFound = false;
+        }
+    }
+    return everyOneFound || !all;
+}
+
+// The visible columns of the list (the any-item list's without a type) as a header of display
+// names and one line of cell texts per item, separated by tabs.
+void printColumns(CDvDoc& doc, const std::u16string& folder, int type, const std::vector<DvListEntry>& entries) {
+    const std::vector<DvColumn> columns = type ? DvColumnsGetVisibleCols(doc, folder, type) : DvColumnsAnyItemList();
+    const DvListOptions options = DvCurrentListOptions();
+    std::u16string out;
+    for (size_t c = 0; c < columns.size(); ++c) out += (c ? u"\t" : u"") + columns[c].displayName;
+    out += u"\n";
+    for (const DvListEntry& entry : entries) {
+        for (size_t c = 0; c < columns.size(); ++c)
+            out += (c ? u"\t" : u"") + DvCellText(*entry.item, columns[c].name, options);
+        out += u"\n";
+    }
+    print(out);
+}
+
+}  // namespace
 
 void print(std::u16string_view text) {
     std::u16string t(text);
@@ -24,23 +104,11 @@ bool needPositional(const Args& args, size_t n, const char* command) {
     return false;
 }
 
-struct TypeName { const char* option; int type; };
-constexpr TypeName kTypeOptions[] = {{"task", 1}, {"todo", 2}, {"note", 3}, {"contact", 4}};
-
 int parseTypeOption(const std::string& text) {
-    for (const auto& t : kTypeOptions)
-        if (text == t.option) return t.type;
+    static constexpr std::pair<const char*, int> kTypes[] = {{"task", 1}, {"todo", 2}, {"note", 3}, {"contact", 4}};
+    for (const auto& [option, type] : kTypes)
+        if (text == option) return type;
     return -1;
-}
-
-std::u16string dateText(const DvDateTime& t) {
-    if (t.status == DvDateTimeStatus::Null) return {};
-    dv::CivilTime c;
-    if (!t.ToCivil(c)) return u"Invalid DateTime";
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d:%02d", c.year, c.month, c.day, c.hour, c.minute,
-                  c.second);
-    return dv::fromAscii(buf);
 }
 
 void printListLine(const CDvItem& item) {
@@ -64,28 +132,6 @@ void printJsonItems(const std::vector<CDvItem*>& items) {
     std::fputs(out.c_str(), stdout);
 }
 
-void printItem(const CDvItem& item) {
-    const std::pair<const char16_t*, std::u16string> fields[] = {
-        {u"Title", item.title},
-        {u"GUID", item.guid},
-        {u"Type", DvItemTypeName(item.itemType)},
-        {u"Folders", dv::join(item.folders, u";")},
-        {u"Keywords", item.KeywordsText()},
-        {u"Created", dateText(item.created)},
-        {u"Modified", dateText(item.modified)},
-        {u"Task start", dateText(item.taskStart)},
-        {u"Task end", dateText(item.taskEnd)},
-        {u"Priority", dv::formatInt64(item.priority)},
-        {u"Completion", dv::formatInt64(item.completion)},
-        {u"Flags", dv::formatInt64(item.flags)},
-        {u"Contents", dv::formatInt64(item.contents.Size()) + u" bytes"},
-    };
-    for (const auto& [name, value] : fields) print(std::u16string(name) + u": " + value + u"\n");
-    print(u"\nVariables:\n" + item.vars.ListAll(true));
-}
-
-}  // namespace
-
 int runInfo(const Args& args) {
     if (!needPositional(args, 1, "info")) return kUsage;
     CDvDoc doc;
@@ -104,8 +150,29 @@ int runList(const Args& args) {
     }
     CDvDoc doc;
     if (const int status = loadDatabase(args.positional[0], doc)) return status;
+    const std::u16string folder = dv::fromUtf8(args.get("--folder", "\\"));
+    auto lock = doc.Lock();
+
+    CDvLiveFilter filter(doc);
+    filter.Prepare(folder, type);
+    if (args.has("--text")) {
+        filter.SetTextFilterOn(true);
+        filter.SetPhrase(dv::fromUtf8(args.get("--text")));
+    }
+    std::vector<DvListEntry> entries;
+    if (!args.has("--keywords") || selectKeywords(filter, args.get("--keywords"), args.has("--all-keywords"))) {
+        DvViewTest test(&filter);
+        test.hideCompleted = args.has("--hide-completed");
+        entries = DvCollectListEntries(doc, folder, type, test, dv::fromUtf8(args.get("--sort")),
+                                       !args.has("--descending"));
+    }
+
+    if (args.has("--columns")) {
+        printColumns(doc, folder, type, entries);
+        return kOk;
+    }
     std::vector<CDvItem*> items;
-    DvCollectItems(doc, dv::fromUtf8(args.get("--folder", "\\")), true, type, items);
+    for (const DvListEntry& entry : entries) items.push_back(entry.item);
     if (args.has("--json")) {
         printJsonItems(items);
     } else {

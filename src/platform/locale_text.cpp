@@ -37,9 +37,31 @@ icu::Collator& userCollator() {
 
 int sign(int v) { return (v > 0) - (v < 0); }
 
+// Turkish and Azeri lower-case the ASCII capital I to a dotless i; every other locale maps
+// ASCII letters to ASCII letters, which lets pure ASCII text skip ICU.
+bool asciiLowersPlainly() {
+    static const bool plain = [] {
+        const std::string language = userLocale().getLanguage();
+        return language != "tr" && language != "az";
+    }();
+    return plain;
+}
+
+bool isAscii(std::u16string_view text) {
+    for (char16_t c : text)
+        if (c >= 0x80) return false;
+    return true;
+}
+
 }  // namespace
 
 std::u16string toLowerLocale(std::u16string_view text) {
+    if (asciiLowersPlainly() && isAscii(text)) {
+        std::u16string out(text);
+        for (char16_t& c : out)
+            if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c + (u'a' - u'A'));
+        return out;
+    }
     icu::UnicodeString u(text.data(), static_cast<int32_t>(text.size()));
     u.toLower(userLocale());
     return std::u16string(u.getBuffer(), static_cast<size_t>(u.length()));
@@ -55,6 +77,22 @@ int collate(std::u16string_view a, std::u16string_view b) {
 int compareNoCase(std::u16string_view a, std::u16string_view b) {
     if (a == b) return 0;
     return collate(toLowerLocale(a), toLowerLocale(b));
+}
+
+std::string collationKey(std::u16string_view text) {
+    icu::Collator& collator = userCollator();
+    const auto length = static_cast<int32_t>(text.size());
+    std::string key(text.size() * 4 + 16, '\0');
+    auto* bytes = reinterpret_cast<uint8_t*>(key.data());
+    int32_t needed = collator.getSortKey(text.data(), length, bytes, static_cast<int32_t>(key.size()));
+    if (needed > static_cast<int32_t>(key.size())) {
+        key.resize(static_cast<size_t>(needed));
+        bytes = reinterpret_cast<uint8_t*>(key.data());
+        needed = collator.getSortKey(text.data(), length, bytes, needed);
+    }
+    // The key ends with a zero byte that every key shares; leaving it out keeps the order.
+    key.resize(needed > 0 ? static_cast<size_t>(needed - 1) : 0);
+    return key;
 }
 
 bool equalsNoCase(std::u16string_view a, std::u16string_view b) { return compareNoCase(a, b) == 0; }

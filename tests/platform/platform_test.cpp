@@ -63,6 +63,41 @@ TEST(LocaleText, CaseInsensitiveNamesAndCollation) {
     EXPECT_EQ(dv::toLowerLocale(fromUtf8("ÄBC")), fromUtf8("äbc"));
 }
 
+TEST(Numbers, ScanFloatReadsWhatScanfReads) {
+    struct Case { const char* text; bool read; float value; };
+    const Case cases[] = {
+        {"10", true, 10}, {" 2.5kg", true, 2.5f}, {"-3", true, -3}, {"1e2", true, 100},
+        {"", false, 0}, {"-", false, 0}, {"#4", false, 0}, {"abc", false, 0},
+        {"0.1", true, 0.1f},  // single precision, as "%f" stores into a float
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const auto value = dv::scanFloat(fromUtf8(c.text));
+        ASSERT_EQ(value.has_value(), c.read);
+        if (c.read) {
+            EXPECT_EQ(*value, c.value);
+        }
+    }
+}
+
+TEST(LocaleText, LowerCasingAsciiAndBeyond) {
+    EXPECT_EQ(dv::toLowerLocale(u"Team MEETING 10:30"), u"team meeting 10:30");
+    EXPECT_EQ(dv::toLowerLocale(fromUtf8("KRAKÓW Łódź")), fromUtf8("kraków łódź"));
+    EXPECT_EQ(dv::toLowerLocale(u""), u"");
+}
+
+TEST(LocaleText, CollationKeysOrderAsCollationDoes) {
+    const char* const texts[] = {"apple", "Apple", "banana", "zebra", "Äpfel", "apfel", "żaba", "zaba",
+                                 "10", "9", "", " a", "a b", "ab", "Łódź", "lodz"};
+    for (const char* a : texts)
+        for (const char* b : texts) {
+            SCOPED_TRACE(std::string(a) + " vs " + b);
+            const std::string ka = dv::collationKey(fromUtf8(a)), kb = dv::collationKey(fromUtf8(b));
+            const int byKeys = ka < kb ? -1 : (kb < ka ? 1 : 0);
+            EXPECT_EQ(byKeys, dv::collate(fromUtf8(a), fromUtf8(b)));
+        }
+}
+
 TEST(CodePage, DefaultsToWindows1250WithQuestionMarks) {
     if (std::getenv("DAYVAULT_CODEPAGE")) GTEST_SKIP() << "code page overridden";
     EXPECT_EQ(dv::codePageName(), "windows-1250");
