@@ -3,6 +3,7 @@
 // name them readably.
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/doc.h"
@@ -25,6 +26,13 @@ inline CDvItem& addItem(CDvDoc& doc, int type, std::u16string title, std::vector
     item->index = static_cast<int>(doc.items.size());
     doc.items.push_back(std::move(item));
     return *doc.items.back();
+}
+
+/// Gives the item RTF contents whose plain text is `text` (ASCII).
+inline void setContents(CDvItem& item, std::string_view text) {
+    const std::string rtf = "{\\rtf1 " + std::string(text) + "}";
+    item.contents.Assign({reinterpret_cast<const uint8_t*>(rtf.data()), rtf.size()});
+    item.InvalidatePlainText();
 }
 
 }  // namespace dvtest

@@ -22,12 +22,12 @@ protected:
 
     CDvItem& task() {
         CDvItem& t = addItem(doc, DV_ITEM_TASK, u"Call the dentist", {u"\\Home", u"\\Health"}, {u"teeth", u"call"});
+        t.SetPriority(70);
         t.created = DvDateTime::FromFields(2024, 3, 5, 10, 0);
         t.modified = DvDateTime::FromFields(2024, 3, 5, 10, 15);
         t.taskStart = DvDateTime::FromFields(2024, 3, 6, 9, 30);
         t.taskEnd = DvDateTime::FromFields(2024, 3, 6, 11, 0);
         t.completion = 40;
-        t.SetPriority(70);
         t.vars.Set(u"Estimate", CDvVar::FromInt64(5));
         return t;
     }
