@@ -55,6 +55,9 @@ void CDvQuickSearchComboBoxModel::Fill() {
     rows_.clear();
     entries_.clear();
     const DvSearchQuery query = DvSearchQuery::FromText(text_);
+    // An emptied box closes the list rather than offering everything or a lone separator.
+    dropDownShown_ = !query.words.empty();
+    if (!dropDownShown_) return;
     auto lock = doc_.Lock();
     DvQuickSearch(doc_, query, scopeType_, kPassResults, false, scopeFolder_, entries_, clock_);
     if (entries_.size() < static_cast<size_t>(kEnoughInScope)) {
@@ -73,7 +76,6 @@ void CDvQuickSearchComboBoxModel::Fill() {
         }
         rows_.push_back(DvQuickSearchRowText(item->title, item->itemType, outOfScope));
     }
-    dropDownShown_ = true;
 }
 
 bool CDvQuickSearchComboBoxModel::EntryChosen(int row) {

@@ -55,7 +55,8 @@ public:
 
     /// One 500 ms tick: runs the pending search. Returns whether it ran.
     bool Tick();
-    /// The three passes and the rows of the drop-down list, which is then to be shown.
+    /// The three passes and the rows of the drop-down list, which is then to be shown. Text
+    /// without words empties and hides the list.
     void Fill();
 
     const std::vector<DvListEntry>& Entries() const { return entries_; }

@@ -197,6 +197,10 @@ TEST_F(QuickSearchBox, PendingAndScope) {
     EXPECT_TRUE(box.Pending());
     EXPECT_TRUE(box.Tick());
     EXPECT_FALSE(box.Tick());
+    EXPECT_TRUE(box.DropDownShown());
+    search(u" ");
+    EXPECT_TRUE(box.Rows().empty());
+    EXPECT_FALSE(box.DropDownShown()) << "an emptied box closes the list";
 
     CDvQuickSearchComboBoxModel fresh(doc);
     EXPECT_TRUE(fresh.SetScope(u"\\", 0));
