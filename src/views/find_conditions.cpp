@@ -10,43 +10,36 @@
 
 namespace {
 
-bool holds(std::u16string_view text, std::u16string_view part) { return text.find(part) != text.npos; }
-
-// The lower-case texts of one item's fields, each made when a condition first needs it: a
-// search with several conditions on the title lower-cases the title once per item.
+// One item's fields as the conditions read them; the keywords are joined once per item, when a
+// condition first needs them.
 class ItemTexts {
 public:
     explicit ItemTexts(const CDvItem& item) : item_(item) {}
 
-    const std::u16string& title() { return cached(title_, [&] { return item_.title; }); }
-    const std::u16string& contents() { return cached(contents_, [&] { return item_.GetPlainText(); }); }
-    const std::u16string& keywords() { return cached(keywords_, [&] { return dv::join(item_.keywords, u" "); }); }
-
     bool contains(std::u16string_view field, std::u16string_view lowerText) {
-        if (field == kDvFieldTitle) return holds(title(), lowerText);
-        if (field == kDvFieldContents) return holds(contents(), lowerText);
-        if (field == kDvFieldKeywords) return holds(keywords(), lowerText);
+        if (field == kDvFieldTitle) return dv::lowerContains(item_.title, lowerText);
+        if (field == kDvFieldContents) return dv::lowerContains(item_.GetPlainText(), lowerText);
+        if (field == kDvFieldKeywords) return dv::lowerContains(keywords(), lowerText);
         if (field == kDvFieldAnyPart) {
-            if (holds(title(), lowerText) || holds(contents(), lowerText) ||
-                holds(keywords(), lowerText))
+            if (dv::lowerContains(item_.title, lowerText) || dv::lowerContains(item_.GetPlainText(), lowerText) ||
+                dv::lowerContains(keywords(), lowerText))
                 return true;
             for (int i = 0; i < item_.vars.Count(); ++i)
-                if (holds(dv::toLowerLocale(item_.vars.ValueAt(i)->AsText()), lowerText)) return true;
+                if (dv::lowerContains(item_.vars.ValueAt(i)->AsText(), lowerText)) return true;
             return false;
         }
         const CDvVar value = item_.GetVar(field);
-        return value.Type() != DV_VAR_NONE && holds(dv::toLowerLocale(value.AsText()), lowerText);
+        return value.Type() != DV_VAR_NONE && dv::lowerContains(value.AsText(), lowerText);
     }
 
 private:
-    template <class Read>
-    const std::u16string& cached(std::optional<std::u16string>& slot, Read read) {
-        if (!slot) slot = dv::toLowerLocale(read());
-        return *slot;
+    const std::u16string& keywords() {
+        if (!keywords_) keywords_ = dv::join(item_.keywords, u" ");
+        return *keywords_;
     }
 
     const CDvItem& item_;
-    std::optional<std::u16string> title_, contents_, keywords_;
+    std::optional<std::u16string> keywords_;
 };
 
 struct LowerCondition {

@@ -16,10 +16,16 @@ constexpr double kScopeBonus = 0.2;
 bool contains(std::u16string_view text, std::u16string_view part) { return text.find(part) != text.npos; }
 
 double variableScore(const CDvItem& item, const DvSearchQuery& query, bool partial) {
+    std::u16string converted, lower;
     for (int i = 0; i < item.vars.Count(); ++i) {
-        const std::u16string text = dv::toLowerLocale(item.vars.ValueAt(i)->AsText());
-        if (contains(text, query.text)) return kVariableScore;
-        if (partial && !text.empty() && contains(query.text, text)) return kVariablePartScore;
+        const CDvVar& value = *item.vars.ValueAt(i);
+        // Strings are by far the most common variables; their text needs no copy.
+        std::u16string_view text = value.StringPayload();
+        if (value.Type() != DV_VAR_STRING) text = converted = value.AsText();
+        if (dv::lowerContains(text, query.text)) return kVariableScore;
+        if (!partial || text.empty()) continue;
+        dv::toLowerLocaleInto(text, lower);
+        if (contains(query.text, lower)) return kVariablePartScore;
     }
     return 0.0;
 }
@@ -39,10 +45,10 @@ DvSearchQuery DvSearchQuery::FromText(std::u16string_view typed) {
     return query;
 }
 
-double DvTextScore(std::u16string_view lowerText, const DvSearchQuery& query) {
-    if (contains(lowerText, query.text)) return 1.0;
+double DvTextScore(std::u16string_view text, const DvSearchQuery& query) {
+    if (dv::lowerContains(text, query.text)) return 1.0;
     const bool everyWord = std::all_of(query.words.begin(), query.words.end(),
-                                       [lowerText](const std::u16string& word) { return contains(lowerText, word); });
+                                       [text](const std::u16string& word) { return dv::lowerContains(text, word); });
     return everyWord ? 0.5 : 0.0;
 }
 
@@ -67,10 +73,10 @@ bool DvContentsBudget::Allows() const { return clock_.milliseconds() - start_ < 
 
 double DvQuickSearchScore(const CDvItem& item, const DvSearchQuery& query, bool partial,
                           std::u16string_view scopeFolder, const DvContentsBudget& budget) {
-    double score = DvTextScore(dv::toLowerLocale(item.title), query);
+    double score = DvTextScore(item.title, query);
     if (score == 0.0) score = DvKeywordScore(item, query, partial);
     if (score == 0.0) score = variableScore(item, query, partial);
-    if (score == 0.0 && budget.Allows()) score = DvTextScore(dv::toLowerLocale(item.GetPlainText()), query);
+    if (score == 0.0 && budget.Allows()) score = DvTextScore(item.GetPlainText(), query);
     if (!scopeFolder.empty() && score > 0.0 && DvItemInFolder(item, scopeFolder, false)) score += kScopeBonus;
     return score;
 }

@@ -21,8 +21,9 @@ struct DvSearchQuery {
     static DvSearchQuery FromText(std::u16string_view typed);
 };
 
-/// 1.0 when the whole query occurs in `lowerText`, 0.5 when every word does, else 0.
-double DvTextScore(std::u16string_view lowerText, const DvSearchQuery& query);
+/// 1.0 when the whole query occurs in the lower-case form of `text`, 0.5 when every word does,
+/// else 0.
+double DvTextScore(std::u16string_view text, const DvSearchQuery& query);
 
 /// Per word, the first keyword equal to it adds 1.0 (and ends that word's search); with
 /// `partial`, each keyword before it that contains the word adds 0.5. The sum over the words,

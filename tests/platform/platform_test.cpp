@@ -80,10 +80,39 @@ TEST(Numbers, ScanFloatReadsWhatScanfReads) {
     }
 }
 
-TEST(LocaleText, LowerCasingAsciiAndBeyond) {
-    EXPECT_EQ(dv::toLowerLocale(u"Team MEETING 10:30"), u"team meeting 10:30");
-    EXPECT_EQ(dv::toLowerLocale(fromUtf8("KRAKÓW Łódź")), fromUtf8("kraków łódź"));
-    EXPECT_EQ(dv::toLowerLocale(u""), u"");
+TEST(LocaleText, LowerCasingCharacterByCharacterAndBeyond) {
+    struct Case { const char* text; const char* lower; };
+    const Case cases[] = {
+        {"Team MEETING 10:30", "team meeting 10:30"},
+        {"KRAKÓW Łódź", "kraków łódź"},
+        {"", ""},
+        {"İstanbul", "i\u0307stanbul"},  // one character becomes two
+        {"ΟΔΟΣ ΣΑ", "οδος σα"},            // a sigma at the end of a word is final
+        {"\U00010400X", "\U00010428x"},     // outside the BMP
+    };
+    std::u16string reused = u"left over from before";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(dv::toUtf8(dv::toLowerLocale(fromUtf8(c.text))), c.lower);
+        dv::toLowerLocaleInto(fromUtf8(c.text), reused);
+        EXPECT_EQ(dv::toUtf8(reused), c.lower);
+    }
+}
+
+TEST(LocaleText, LowerContainsAgreesWithLowerCasingFirst) {
+    struct Case { const char* text; const char* part; bool contains; };
+    const Case cases[] = {
+        {"Team Meeting", "meet", true},     {"Team Meeting", "team m", true}, {"Team Meeting", "teams", false},
+        {"abc", "abcd", false},             {"abc", "", true},                {"", "", true},
+        {"ŁÓDŹ", "łódź", true},             {"İstanbul", "i\u0307s", true},  {"abcİ", "i\u0307", true},
+        {"ab İ", "b i\u0307", true},        {"ΟΔΟΣ", "οδος", true},           {"ΟΔΟΣ", "οδοσ", false},
+        {"x\U00010400", "\U00010428", true}, {"aab", "ab", true},             {"Aa", "aaa", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.text) + " / " + c.part);
+        EXPECT_EQ(dv::lowerContains(fromUtf8(c.text), fromUtf8(c.part)), c.contains);
+        EXPECT_EQ(dv::toLowerLocale(fromUtf8(c.text)).find(fromUtf8(c.part)) != std::u16string::npos, c.contains);
+    }
 }
 
 TEST(LocaleText, CollationKeysOrderAsCollationDoes) {
