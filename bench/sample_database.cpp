@@ -76,7 +76,7 @@ private:
         std::u16string keywords = words(1 + pick(3));
         std::replace(keywords.begin(), keywords.end(), u' ', u',');
         item->SetKeywordsFromText(keywords);
-        item->priority = static_cast<uint8_t>(pick(101));
+        item->SetPriority(static_cast<unsigned>(pick(101)));  // as the editors store it: no legacy bits
         item->vars.Set(u"Estimate", CDvVar::FromInt64(pick(100)));
         switch (type) {
         case 1: makeTask(*item); break;

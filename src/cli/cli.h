@@ -8,6 +8,7 @@
 #include <vector>
 
 class CDvDoc;
+class CDvItem;
 
 namespace dvcli {
 
@@ -24,11 +25,17 @@ enum ExitStatus {
 
 struct Args {
     std::vector<std::string> positional;
-    std::map<std::string, std::string> options;  // "--folder" -> value; flags map to ""
+    std::map<std::string, std::string> options;  // "--folder" -> the last value given; flags map to ""
+    std::map<std::string, std::vector<std::string>> repeated;  // every value of each option, in order
     bool has(const std::string& name) const { return options.count(name) != 0; }
     std::string get(const std::string& name, const std::string& fallback = {}) const {
         auto it = options.find(name);
         return it == options.end() ? fallback : it->second;
+    }
+    /// Every value given for an option that may be repeated (--field A=x --field B=y).
+    std::vector<std::string> getAll(const std::string& name) const {
+        auto it = repeated.find(name);
+        return it == repeated.end() ? std::vector<std::string>{} : it->second;
     }
 };
 
@@ -66,10 +73,19 @@ std::optional<long long> intOption(const Args& args, const std::string& name, lo
 std::optional<std::u16string> folderOption(CDvDoc& doc, const Args& args, const char* command);
 /// Prints UTF-16 text as UTF-8, line breaks as the terminal's.
 void printText(std::u16string_view text);
+/// False (after saying so) unless exactly `n` positional arguments were given.
+bool needPositional(const Args& args, size_t n, const char* command);
+/// One item as `list` prints it: GUID, type name, title and folders (joined with ';'), separated
+/// by tabs.
+void printListLine(const CDvItem& item);
+/// Items as a JSON array of objects with guid, type, title and folders.
+void printJsonItems(const std::vector<CDvItem*>& items);
 
 int runInfo(const Args& args);
 int runList(const Args& args);
 int runShow(const Args& args);
+int runSearch(const Args& args);
+int runFind(const Args& args);
 int runNew(const Args& args);
 int runPasswd(const Args& args);
 int runAgenda(const Args& args);

@@ -51,6 +51,7 @@ bool parseArgs(const Command& c, int argc, char** argv, Args& args) {
                 return false;
             }
             args.options[a] = argv[++i];
+            args.repeated[a].push_back(args.options[a]);
         } else {
             std::fprintf(stderr, "dayvault-cli %s: unknown option %s\n", c.name, a.c_str());
             return false;

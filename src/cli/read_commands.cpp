@@ -10,9 +10,60 @@
 #include "schedule/agenda.h"
 #include "schedule/date_format.h"
 #include "views/collect_items.h"
+#include "app/list_options.h"
+#include "platform/locale_text.h"
+#include "views/cell_text.h"
+#include "views/column_defaults.h"
+#include "views/column_store.h"
+#include "views/list_fill.h"
+#include "views/live_filter.h"
+#include "views/view_test.h"
 
 namespace dvcli {
 namespace {
+
+// The keyword filter over the folder's keywords with the given ones selected. False when, in
+// all-keywords mode, one of them occurs nowhere in the folder, so that no item can pass.
+bool selectKeywords(CDvLiveFilter& filter, const std::string& list, bool all) {
+    filter.SetKeywordFilterOn(true);
+    filter.allKeywords = all;
+    filter.RebuildKeywordList();
+    bool everyOneFound = true;
+    for (const std::u16string& part : dv::split(dv::toLowerLocale(dv::fromUtf8(list)), u',')) {
+        const std::u16string_view keyword = dv::trimSpaces(part);
+        if (keyword.empty()) continue;
+        bool found = false;
+        for (int row = 0; row < filter.RowCount(); ++row)
+            if (filter.KeywordTable()[static_cast<size_t>(row)].keyword == keyword) {
+                filter.SetRowSelected(row, true);
+                found = true;
+            }
+        if (!found) {
+            std::fprintf(stderr, "dayvault-cli list: no item in the folder has the keyword '%s'\n",
+                         dv::toUtf8(keyword).c_str());
+            everyOneFound = false;
+        }
+    }
+    return everyOneFound || !all;
+}
+
+// The visible columns of the list (the any-item list's without a type) as a header of display
+// names and one line of cell texts per item, separated by tabs.
+void printColumns(CDvDoc& doc, const std::u16string& folder, int type, const std::vector<DvListEntry>& entries) {
+    const std::vector<DvColumn> columns = type ? DvColumnsGetVisibleCols(doc, folder, type) : DvColumnsAnyItemList();
+    const DvListOptions options = DvCurrentListOptions();
+    std::u16string out;
+    for (size_t c = 0; c < columns.size(); ++c) out += (c ? u"\t" : u"") + columns[c].displayName;
+    out += u"\n";
+    for (const DvListEntry& entry : entries) {
+        for (size_t c = 0; c < columns.size(); ++c)
+            out += (c ? u"\t" : u"") + DvCellText(*entry.item, columns[c].name, options);
+        out += u"\n";
+    }
+    printText(out);
+}
+
+}  // namespace
 
 bool needPositional(const Args& args, size_t n, const char* command) {
     if (args.positional.size() == n) return true;
@@ -20,12 +71,16 @@ bool needPositional(const Args& args, size_t n, const char* command) {
     return false;
 }
 
+namespace {
+
 // The ISO form scripts can read back; a value that is not valid says so rather than vanish.
 std::u16string dateText(const DvDateTime& t) {
     if (t.IsNull()) return {};
     std::u16string text = DvIsoText(t, true);
     return text.empty() ? std::u16string(kDvInvalidDateTimeText) : text;
 }
+
+}  // namespace
 
 void printListLine(const CDvItem& item) {
     printText(item.guid + u"\t" + DvItemTypeName(item.itemType) + u"\t" + item.title + u"\t" +
@@ -47,6 +102,8 @@ void printJsonItems(const std::vector<CDvItem*>& items) {
     out += items.empty() ? "]\n" : "\n]\n";
     std::fputs(out.c_str(), stdout);
 }
+
+namespace {
 
 void printAgendaJson(const DvAgendaPage& page) {
     std::string out = "{\"days\": [";
@@ -108,8 +165,29 @@ int runList(const Args& args) {
     }
     CDvDoc doc;
     if (const int status = loadDatabase(args.positional[0], doc)) return status;
+    const std::u16string folder = dv::fromUtf8(args.get("--folder", "\\"));
+    auto lock = doc.Lock();
+
+    CDvLiveFilter filter(doc);
+    filter.Prepare(folder, type);
+    if (args.has("--text")) {
+        filter.SetTextFilterOn(true);
+        filter.SetPhrase(dv::fromUtf8(args.get("--text")));
+    }
+    std::vector<DvListEntry> entries;
+    if (!args.has("--keywords") || selectKeywords(filter, args.get("--keywords"), args.has("--all-keywords"))) {
+        DvViewTest test(&filter);
+        test.hideCompleted = args.has("--hide-completed");
+        entries = DvCollectListEntries(doc, folder, type, test, dv::fromUtf8(args.get("--sort")),
+                                       !args.has("--descending"));
+    }
+
+    if (args.has("--columns")) {
+        printColumns(doc, folder, type, entries);
+        return kOk;
+    }
     std::vector<CDvItem*> items;
-    DvCollectItems(doc, dv::fromUtf8(args.get("--folder", "\\")), true, type, items);
+    for (const DvListEntry& entry : entries) items.push_back(entry.item);
     if (args.has("--json")) {
         printJsonItems(items);
     } else {

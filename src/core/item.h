@@ -59,6 +59,7 @@ public:
     DvRowTable relations;     // rows of the relations text, kept in dv_relations when stored
     int index = -1;           // place in the document's item array
     bool subscribed = false;  // came from a subscription; left out when the document is saved
+    double relevance = 0.0;   // the last quick search's score; orders lists sorted without a key
 
     /// Values above 100 are ignored; otherwise stores and touches.
     void SetCompletion(unsigned percent);

@@ -66,6 +66,14 @@ double parseLeadingDouble(std::u16string_view text) {
     return std::strtod(narrow.c_str(), nullptr);
 }
 
+std::optional<float> scanFloat(std::u16string_view text) {
+    CLocaleScope scope;
+    const std::string narrow = narrowForParsing(text);
+    float value = 0;
+    if (std::sscanf(narrow.c_str(), "%f", &value) != 1) return std::nullopt;
+    return value;
+}
+
 int64_t parseLeadingInt64(std::u16string_view text) {
     const std::string narrow = narrowForParsing(text);
     return std::strtoll(narrow.c_str(), nullptr, 10);

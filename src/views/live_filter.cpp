@@ -32,7 +32,7 @@ bool CDvLiveFilter::ItemPassesFilter(const CDvItem& item, bool checkScope) const
         if (!DvItemInFolder(item, scopeFolder_, includeSubfolders)) return false;
         if (scopeType_ != 0 && item.itemType != scopeType_) return false;
     }
-    if (textFilterOn_ && !phrase_.empty() && dv::toLowerLocale(item.title).find(lowerPhrase_) == std::u16string::npos)
+    if (textFilterOn_ && !phrase_.empty() && !dv::lowerContains(item.title, lowerPhrase_))
         return false;
     return !keywordFilterOn_ || passesKeywordTest(item);
 }

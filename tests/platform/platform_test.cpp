@@ -63,6 +63,70 @@ TEST(LocaleText, CaseInsensitiveNamesAndCollation) {
     EXPECT_EQ(dv::toLowerLocale(fromUtf8("ÄBC")), fromUtf8("äbc"));
 }
 
+TEST(Numbers, ScanFloatReadsWhatScanfReads) {
+    struct Case { const char* text; bool read; float value; };
+    const Case cases[] = {
+        {"10", true, 10}, {" 2.5kg", true, 2.5f}, {"-3", true, -3}, {"1e2", true, 100},
+        {"", false, 0}, {"-", false, 0}, {"#4", false, 0}, {"abc", false, 0},
+        {"0.1", true, 0.1f},  // single precision, as "%f" stores into a float
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const auto value = dv::scanFloat(fromUtf8(c.text));
+        ASSERT_EQ(value.has_value(), c.read);
+        if (c.read) {
+            EXPECT_EQ(*value, c.value);
+        }
+    }
+}
+
+TEST(LocaleText, LowerCasingCharacterByCharacterAndBeyond) {
+    struct Case { const char* text; const char* lower; };
+    const Case cases[] = {
+        {"Team MEETING 10:30", "team meeting 10:30"},
+        {"KRAKÓW Łódź", "kraków łódź"},
+        {"", ""},
+        {"İstanbul", "i\u0307stanbul"},  // one character becomes two
+        {"ΟΔΟΣ ΣΑ", "οδος σα"},            // a sigma at the end of a word is final
+        {"\U00010400X", "\U00010428x"},     // outside the BMP
+    };
+    std::u16string reused = u"left over from before";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(dv::toUtf8(dv::toLowerLocale(fromUtf8(c.text))), c.lower);
+        dv::toLowerLocaleInto(fromUtf8(c.text), reused);
+        EXPECT_EQ(dv::toUtf8(reused), c.lower);
+    }
+}
+
+TEST(LocaleText, LowerContainsAgreesWithLowerCasingFirst) {
+    struct Case { const char* text; const char* part; bool contains; };
+    const Case cases[] = {
+        {"Team Meeting", "meet", true},     {"Team Meeting", "team m", true}, {"Team Meeting", "teams", false},
+        {"abc", "abcd", false},             {"abc", "", true},                {"", "", true},
+        {"ŁÓDŹ", "łódź", true},             {"İstanbul", "i\u0307s", true},  {"abcİ", "i\u0307", true},
+        {"ab İ", "b i\u0307", true},        {"ΟΔΟΣ", "οδος", true},           {"ΟΔΟΣ", "οδοσ", false},
+        {"x\U00010400", "\U00010428", true}, {"aab", "ab", true},             {"Aa", "aaa", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.text) + " / " + c.part);
+        EXPECT_EQ(dv::lowerContains(fromUtf8(c.text), fromUtf8(c.part)), c.contains);
+        EXPECT_EQ(dv::toLowerLocale(fromUtf8(c.text)).find(fromUtf8(c.part)) != std::u16string::npos, c.contains);
+    }
+}
+
+TEST(LocaleText, CollationKeysOrderAsCollationDoes) {
+    const char* const texts[] = {"apple", "Apple", "banana", "zebra", "Äpfel", "apfel", "żaba", "zaba",
+                                 "10", "9", "", " a", "a b", "ab", "Łódź", "lodz"};
+    for (const char* a : texts)
+        for (const char* b : texts) {
+            SCOPED_TRACE(std::string(a) + " vs " + b);
+            const std::string ka = dv::collationKey(fromUtf8(a)), kb = dv::collationKey(fromUtf8(b));
+            const int byKeys = ka < kb ? -1 : (kb < ka ? 1 : 0);
+            EXPECT_EQ(byKeys, dv::collate(fromUtf8(a), fromUtf8(b)));
+        }
+}
+
 TEST(CodePage, DefaultsToWindows1250WithQuestionMarks) {
     if (std::getenv("DAYVAULT_CODEPAGE")) GTEST_SKIP() << "code page overridden";
     EXPECT_EQ(dv::codePageName(), "windows-1250");
