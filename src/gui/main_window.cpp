@@ -44,8 +44,28 @@ QString versionText() { return QStringLiteral("2.4"); }
 MainWindow::MainWindow(CDvDoc& doc) : doc_(doc), duties_(*this, &doc) {
     setWindowTitle(QStringLiteral("Dayvault"));
     splitter_ = new QSplitter(this);
+    buildFolderTree();
+    buildTabs();
+    buildItemPanel();
+    splitter_->setStretchFactor(1, 3);
+    setCentralWidget(splitter_);
+    advisor_ = new QLabel;
+    statusBar()->addWidget(advisor_, 1);
+    buildMenus();
+    buildTray();
+    connect(tabs_, &QTabWidget::currentChanged, this, [this] { refreshContents(); });
+    connect(&timer_, &QTimer::timeout, this, [this] { duties_.Tick(); });
+    DvSetDocumentEvents(this);
+    DvSetMainWindow(this);
+}
+
+void MainWindow::buildFolderTree() {
     folders_ = new QTreeWidget(splitter_);
     folders_->setHeaderHidden(true);
+    connect(folders_, &QTreeWidget::currentItemChanged, this, [this] { refreshContents(); });
+}
+
+void MainWindow::buildTabs() {
     tabs_ = new QTabWidget(splitter_);
     for (const TabSpec& spec : kTabs) {
         auto* model = new ItemListModel(doc_, spec.itemType, this);
@@ -57,18 +77,10 @@ MainWindow::MainWindow(CDvDoc& doc) : doc_(doc), duties_(*this, &doc) {
         tabs_->addTab(view, QString::fromLatin1(spec.name));
         lists_.push_back({spec.itemType, QString::fromLatin1(spec.name), model, view});
     }
-    splitter_->setStretchFactor(1, 3);
-    setCentralWidget(splitter_);
-    advisor_ = new QLabel;
-    statusBar()->addWidget(advisor_, 1);
-    buildMenus();
-    buildTray();
-    connect(folders_, &QTreeWidget::currentItemChanged, this, [this] { refreshContents(); });
-    connect(tabs_, &QTabWidget::currentChanged, this, [this] { refreshContents(); });
-    connect(&timer_, &QTimer::timeout, this, [this] { duties_.Tick(); });
-    DvSetDocumentEvents(this);
-    DvSetMainWindow(this);
 }
+
+// The item panel beside the lists comes with the editors.
+void MainWindow::buildItemPanel() {}
 
 MainWindow::~MainWindow() {
     exitProcedure();
@@ -77,6 +89,12 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::buildMenus() {
+    buildFileMenu();
+    buildItemMenu();
+    buildViewMenu();
+}
+
+void MainWindow::buildFileMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     QAction* save = file->addAction(QStringLiteral("&Save now"));
     save->setShortcut(QKeySequence::Save);
@@ -93,6 +111,12 @@ void MainWindow::buildMenus() {
         exitProgram(true);
     });
 }
+
+// Commands on items: creating, editing, deleting, copying.
+void MainWindow::buildItemMenu() {}
+
+// Panes, filter and search.
+void MainWindow::buildViewMenu() {}
 
 void MainWindow::buildTray() {
     if (!QSystemTrayIcon::isSystemTrayAvailable()) return;

@@ -44,7 +44,13 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void buildFolderTree();
+    void buildTabs();
+    void buildItemPanel();
     void buildMenus();
+    void buildFileMenu();
+    void buildItemMenu();
+    void buildViewMenu();
     void buildTray();
     void rebuildFolderTree();
     void addFolderNode(QTreeWidgetItem* parent, const CDvFolder& folder);
