@@ -41,7 +41,8 @@ QString versionText() { return QStringLiteral("2.4"); }
 
 }  // namespace
 
-MainWindow::MainWindow(CDvDoc& doc) : doc_(doc), duties_(*this, &doc) {
+MainWindow::MainWindow(CDvDoc& doc)
+    : doc_(doc), duties_(*this, &doc), filter_(doc), contents_(doc, filter_, this) {
     setWindowTitle(QStringLiteral("Dayvault"));
     splitter_ = new QSplitter(this);
     buildFolderTree();
@@ -184,18 +185,22 @@ QString MainWindow::currentFolder() const {
     return item ? item->data(0, kPathRole).toString() : QString();
 }
 
-void MainWindow::refreshContents() {
+void MainWindow::refreshContents(unsigned flags) {
     const QString folder = currentFolder().isEmpty() ? QStringLiteral("\\") : currentFolder();
-    for (size_t i = 0; i < lists_.size(); ++i) {
-        const int count = lists_[i].model->refill(folder);
-        if (i > 0) tabs_->setTabText(static_cast<int>(i), QStringLiteral("%1 (%2)").arg(lists_[i].name).arg(count));
-    }
+    contents_.SetCurrentFolder(fromQString(folder));
+    contents_.SetTabItemType(tabs_->currentIndex() < 0 ? kDvNoTab : tabs_->currentIndex());
+    contents_.RefreshContents(flags);
+    for (ListTab& list : lists_) list.model->refill(folder);
     setWindowTitle(QStringLiteral("Dayvault - %1").arg(QString::fromStdString(doc_.mainFilePath.string())));
+}
+
+void MainWindow::TabCaptionsChanged() {
+    for (int tab = 0; tab < tabs_->count(); ++tab) tabs_->setTabText(tab, toQString(contents_.TabCaption(tab)));
 }
 
 void MainWindow::SelectFolder(std::u16string_view path) { selectFolder(toQString(path)); }
 
-void MainWindow::RefreshContents(int) { refreshContents(); }
+void MainWindow::RefreshContents(int flags) { refreshContents(static_cast<unsigned>(flags)); }
 
 void MainWindow::PeriodicRefresh() {
     DvSweepExpiredTemporaryTasks(doc_);

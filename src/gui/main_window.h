@@ -8,6 +8,8 @@
 #include "app/document_events.h"
 #include "app/timer_duties.h"
 #include "ops/main_window_port.h"
+#include "views/live_filter.h"
+#include "views/view_contents.h"
 
 class QLabel;
 class QSplitter;
@@ -23,7 +25,8 @@ class ItemListModel;
 class MainWindow final : public QMainWindow,
                          private DvTimerListener,
                          private DvDocumentEvents,
-                         private DvMainWindowPort {
+                         private DvMainWindowPort,
+                         private DvViewContentsListener {
 public:
     explicit MainWindow(CDvDoc& doc);
     ~MainWindow() override;
@@ -37,7 +40,8 @@ public:
     void offerAdvisor(const QString& text);
 
     QString currentFolder() const;
-    void refreshContents();
+    /// Refills the selected tab and the captions; `flags` as CDvViewContents::RefreshContents.
+    void refreshContents(unsigned flags = 0);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -65,6 +69,8 @@ private:
     void PeriodicRefresh() override;
     // DvDocumentEvents
     void DocumentSaving(CDvDoc& doc) override;
+    // DvViewContentsListener
+    void TabCaptionsChanged() override;
     // DvMainWindowPort
     void RebuildFolderTree() override { rebuildFolderTree(); }
     void SelectFolder(std::u16string_view path) override;
@@ -72,6 +78,8 @@ private:
 
     CDvDoc& doc_;
     DvTimerDuties duties_;
+    CDvLiveFilter filter_;
+    CDvViewContents contents_;
     QTimer timer_;
     QSplitter* splitter_ = nullptr;
     QTreeWidget* folders_ = nullptr;
