@@ -76,7 +76,7 @@ fs::path DefaultDatabaseFolder() { return DocumentsFolder(false) / "default"; }
 
 fs::path DefaultMainFile() { return DefaultDatabaseFolder() / dv::toUtf8(kDvMainFileName); }
 
-bool InitInstance() {
+bool InitInstance(const fs::path& requested) {
     std::setlocale(LC_ALL, "");
     DvLog(kDvMainLogName, u"Starting");
     CDvOptions& options = GetOptions(false);
@@ -94,7 +94,8 @@ bool InitInstance() {
     if (firstRun && !IsPortable()) CreateAutostartEntry(dv::programFile());
     DvSetDocumentsFolderForChooser(DocumentsFolder(false));
 
-    fs::path chosen = lastDocument(options);
+    fs::path chosen = requested.empty() ? lastDocument(options) : requested;
+    if (dv::isDirectory(chosen)) chosen /= dv::toUtf8(kDvMainFileName);
     if (chosen.empty()) {
         if (!dv::fileExists(DefaultMainFile())) {
             startNewDefaultDocument();

@@ -14,5 +14,6 @@ void DvUseOptionsForDateFormats();
 
 /// The start-up sequence up to the main window: options, first run, the move of an old
 /// single-file database, the autostart entry, and the choice and opening of the document.
+/// A database named by the caller (a main file or its folder) is opened instead of the last one.
 /// False when the program must end (the user has been told why).
-bool InitInstance();
+bool InitInstance(const std::filesystem::path& requested = {});

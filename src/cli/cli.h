@@ -87,6 +87,7 @@ int runShow(const Args& args);
 int runSearch(const Args& args);
 int runFind(const Args& args);
 int runNew(const Args& args);
+int runDemo(const Args& args);
 int runPasswd(const Args& args);
 int runAgenda(const Args& args);
 int runAdd(const Args& args);

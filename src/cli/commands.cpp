@@ -66,6 +66,13 @@ const std::vector<Command>& commands() {
          "Creates the database folder PARENT/NAME with its backups folder and an empty main file.\n"
          "An existing folder is left alone.",
          {}, {}, runNew},
+        {"demo", "FOLDER", "create a sample database to try the program on",
+         "Creates the database folder FOLDER holding a small, realistic database: a folder tree,\n"
+         "this week's tasks (some repeating, some with reminders), to-dos with deadlines, formatted\n"
+         "notes, contacts and keywords. Open it in the desktop program with\n"
+         "  dayvault FOLDER/_main_data.dayvault\n"
+         "A folder that already holds a database is left alone.",
+         {}, {}, runDemo},
         {"passwd", "DB [--new-password-file FILE]", "set, change or remove the password",
          "Sets a new password for DB and saves it encrypted; an empty password removes the\n"
          "protection. On a terminal the new password is asked twice; scripts give it in FILE\n"

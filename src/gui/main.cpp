@@ -48,7 +48,10 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Dayvault"));
     QApplication::setQuitOnLastWindowClosed(false);  // hidden in the tray is still running
     QtUi ui;
-    if (!InitInstance()) return 1;
+    // "dayvault [DATABASE]": a main file or a database folder to open instead of the last one.
+    const QStringList arguments = QApplication::arguments();
+    if (!InitInstance(arguments.size() > 1 ? std::filesystem::path(arguments[1].toStdString()) : std::filesystem::path()))
+        return 1;
 
     MainWindow window(DvCurDocSilently());
     ui.setMainWindow(&window, [&window](const QString& text) { window.offerAdvisor(text); });

@@ -92,3 +92,20 @@ TEST_F(CleanHome, PortableModeKeepsEverythingInTheProgramFolder) {
     ASSERT_TRUE(InitInstance());
     EXPECT_FALSE(dv::fileExists(home.path() / ".config" / "autostart" / "dayvault.desktop"));
 }
+
+TEST_F(CleanHome, ADatabaseNamedAtStartIsOpenedInsteadOfTheLastOne) {
+    const fs::path other = home.path() / "elsewhere";
+    ASSERT_TRUE(CreateDatabaseFolder(other));
+    CDvDoc seed;
+    CreateFolder(seed.root, u"From elsewhere");
+    ASSERT_TRUE(seed.Save(other / "_main_data.dayvault"));
+
+    for (const fs::path& named : {other, other / "_main_data.dayvault"}) {
+        ASSERT_TRUE(InitInstance(named));
+        EXPECT_EQ(DvCurDocSilently().mainFilePath, other / "_main_data.dayvault");
+        EXPECT_EQ(DvCurDocSilently().root.Children().size(), 1u);
+        CloseDocument(false);
+    }
+    EXPECT_FALSE(InitInstance(home.path() / "missing"));
+    EXPECT_NE(dv::toUtf8(ui.messages.back()).find("this file does not exist"), std::string::npos);
+}

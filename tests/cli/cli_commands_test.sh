@@ -33,6 +33,11 @@ check "unknown guid" 5 "$(status "$cli" show "$db" '{00000000-0000-0000-0000-000
 after=$(cd "$db" && find . -type f | sort; cat _main_data.dayvault | md5sum)
 check "reading commands write nothing" "$before" "$after"
 
+check "demo" 0 "$(status "$cli" demo "$work/demo")"
+check "demo has today's tasks" 1 "$("$cli" agenda "$work/demo" --days 1 --json | grep -c '"guid"' | grep -c '^[1-9]')"
+demo_sum=$(md5sum < "$work/demo/_main_data.dayvault")
+check "demo leaves a database alone" "6 $demo_sum" "$(status "$cli" demo "$work/demo") $(md5sum < "$work/demo/_main_data.dayvault")"
+
 echo secret > "$work/pw"
 check "passwd" 0 "$(status "$cli" passwd "$db" --new-password-file "$work/pw")"
 check "protected without password" 2 "$(status "$cli" info "$db")"
