@@ -36,6 +36,8 @@ public:
     /// The exit procedure: layout and last document into the options, then close the document
     /// (saving unless told otherwise). Runs once, however the program ends.
     void exitProcedure();
+    /// "Exit without saving": the exit procedure leaving the file as it was last saved.
+    void exitWithoutSaving() { exitProgram(false); }
     /// Offers a short text to the advisor line.
     void offerAdvisor(const QString& text);
 
