@@ -10,6 +10,7 @@
 #include "app/startup.h"
 #include "core/doc.h"
 #include "gui/main_window.h"
+#include "gui/program_icon.h"
 #include "gui/qt_ui.h"
 
 namespace {
@@ -46,6 +47,8 @@ void catchTerminate(MainWindow& window) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dayvault"));
+    QApplication::setWindowIcon(DvProgramIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("dayvault"));
     QApplication::setQuitOnLastWindowClosed(false);  // hidden in the tray is still running
     QtUi ui;
     // "dayvault [DATABASE]": a main file or a database folder to open instead of the last one.

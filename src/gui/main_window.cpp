@@ -20,6 +20,7 @@
 #include "app/startup.h"
 #include "core/doc.h"
 #include "gui/item_list_model.h"
+#include "gui/program_icon.h"
 #include "gui/qt_ui.h"
 #include "platform/locations.h"
 #include "platform/text.h"
@@ -44,6 +45,7 @@ QString versionText() { return QStringLiteral("2.4"); }
 MainWindow::MainWindow(CDvDoc& doc)
     : doc_(doc), duties_(*this, &doc), filter_(doc), contents_(doc, filter_, this) {
     setWindowTitle(QStringLiteral("Dayvault"));
+    setWindowIcon(DvProgramIcon());
     splitter_ = new QSplitter(this);
     buildFolderTree();
     buildTabs();
@@ -121,7 +123,7 @@ void MainWindow::buildViewMenu() {}
 
 void MainWindow::buildTray() {
     if (!QSystemTrayIcon::isSystemTrayAvailable()) return;
-    tray_ = new QSystemTrayIcon(QApplication::windowIcon(), this);
+    tray_ = new QSystemTrayIcon(DvProgramIcon(), this);
     tray_->setToolTip(QStringLiteral("Dayvault v.") + versionText());
     auto* menu = new QMenu(this);
     connect(menu->addAction(QStringLiteral("Show Dayvault")), &QAction::triggered, this, [this] { showFromTray(); });
