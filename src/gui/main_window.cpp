@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QSystemTrayIcon>
@@ -19,6 +20,7 @@
 #include "app/options.h"
 #include "app/startup.h"
 #include "core/doc.h"
+#include "gui/advisor_pane.h"
 #include "gui/item_list_model.h"
 #include "gui/program_icon.h"
 #include "gui/qt_ui.h"
@@ -52,7 +54,7 @@ MainWindow::MainWindow(CDvDoc& doc)
     buildItemPanel();
     splitter_->setStretchFactor(1, 3);
     setCentralWidget(splitter_);
-    advisor_ = new QLabel;
+    advisor_ = new AdvisorPane;
     statusBar()->addWidget(advisor_, 1);
     buildMenus();
     buildTray();
@@ -95,6 +97,7 @@ void MainWindow::buildMenus() {
     buildFileMenu();
     buildItemMenu();
     buildViewMenu();
+    buildHelpMenu();
 }
 
 void MainWindow::buildFileMenu() {
@@ -121,6 +124,21 @@ void MainWindow::buildItemMenu() {}
 // Panes, filter and search.
 void MainWindow::buildViewMenu() {}
 
+void MainWindow::buildHelpMenu() {
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QAction* advisor = help->addAction(QStringLiteral("Show the &advisor"));
+    advisor->setCheckable(true);
+    advisor->setChecked(!advisor_->isHidden());
+    connect(advisor, &QAction::toggled, advisor_, &AdvisorPane::setShown);
+    connect(advisor_, &AdvisorPane::shownChanged, advisor, &QAction::setChecked);
+    help->addSeparator();
+    connect(help->addAction(QStringLiteral("&About Dayvault")), &QAction::triggered, this, [this] {
+        QMessageBox::about(this, QStringLiteral("About Dayvault"),
+                           QStringLiteral("<b>Dayvault</b> %1<br>Tasks, to-dos, notes and contacts in one database.")
+                               .arg(versionText()));
+    });
+}
+
 void MainWindow::buildTray() {
     if (!QSystemTrayIcon::isSystemTrayAvailable()) return;
     tray_ = new QSystemTrayIcon(DvProgramIcon(), this);
@@ -136,11 +154,9 @@ void MainWindow::buildTray() {
 }
 
 void MainWindow::start() {
-    if (!GetOptions(true).GetBool(kDvOptDontShowAdvisor, false)) {
-        QString welcome = QStringLiteral("Welcome to Dayvault.");
-        if (IsPortable()) welcome += QStringLiteral("\nInformation: portable mode is on");
-        offerAdvisor(welcome);
-    }
+    QString welcome = QStringLiteral("Welcome to Dayvault.");
+    if (IsPortable()) welcome += QStringLiteral("\r\nInformation: portable mode is on");
+    offerAdvisor(welcome);  // dropped when the user keeps the advisor hidden
     DvSweepExpiredTemporaryTasks(doc_);
     rebuildFolderTree();
     selectFolder(toQString(doc_.vars.GetText(u"dv_recent_folder")));
@@ -151,7 +167,7 @@ void MainWindow::start() {
     show();
 }
 
-void MainWindow::offerAdvisor(const QString& text) { advisor_->setText(QString(text).replace('\n', QStringLiteral("  "))); }
+void MainWindow::offerAdvisor(const QString& text) { advisor_->offer(text); }
 
 void MainWindow::rebuildFolderTree() {
     const QString keep = currentFolder();

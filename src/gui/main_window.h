@@ -11,7 +11,7 @@
 #include "views/live_filter.h"
 #include "views/view_contents.h"
 
-class QLabel;
+class AdvisorPane;
 class QSplitter;
 class QSystemTrayIcon;
 class QTabWidget;
@@ -57,6 +57,7 @@ private:
     void buildFileMenu();
     void buildItemMenu();
     void buildViewMenu();
+    void buildHelpMenu();
     void buildTray();
     void rebuildFolderTree();
     void addFolderNode(QTreeWidgetItem* parent, const CDvFolder& folder);
@@ -86,7 +87,7 @@ private:
     QSplitter* splitter_ = nullptr;
     QTreeWidget* folders_ = nullptr;
     QTabWidget* tabs_ = nullptr;
-    QLabel* advisor_ = nullptr;
+    AdvisorPane* advisor_ = nullptr;
     QSystemTrayIcon* tray_ = nullptr;
     struct ListTab {
         int itemType;

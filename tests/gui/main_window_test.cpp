@@ -10,6 +10,7 @@
 #include "app/options.h"
 #include "core/doc.h"
 #include "core/open_mark.h"
+#include "gui/advisor_pane.h"
 #include "gui/main_window.h"
 #include "platform/files.h"
 #include "platform/text.h"
@@ -86,6 +87,26 @@ TEST_F(MainWindowFixture, TheExitProcedureSavesClosesAndRemembersTheDocument) {
     EXPECT_EQ(back.vars.GetText(u"dv_recent_folder"), u"\\Work");
     GetOptions(false).LoadOptions();
     EXPECT_EQ(GetOptions(false).GetString(kDvOptLastOpenDocMainFile, u""), dv::fromUtf8(main.string()));
+}
+
+// Notices reach the user only while the advisor is shown; hiding it is remembered.
+TEST_F(MainWindowFixture, TheAdvisorShowsNoticesOnlyWhileShown) {
+    ASSERT_TRUE(OpenDocument(main, true, &doc));
+    MainWindow window(doc);
+    window.start();
+    auto* advisor = find<AdvisorPane>(window);
+    ASSERT_NE(advisor, nullptr);
+    EXPECT_EQ(advisor->text(), QStringLiteral("Welcome to Dayvault."));
+    window.offerAdvisor(QStringLiteral("Document is 'readonly'\r\nand cannot be saved"));
+    EXPECT_EQ(advisor->text(), QStringLiteral("Document is 'readonly'  and cannot be saved"));
+
+    advisor->setShown(false);
+    window.offerAdvisor(QStringLiteral("Saved."));
+    EXPECT_TRUE(advisor->text().isEmpty());
+    EXPECT_TRUE(GetOptions(true).GetBool(kDvOptDontShowAdvisor, false));
+    advisor->setShown(true);
+    window.offerAdvisor(QStringLiteral("Saved."));
+    EXPECT_EQ(advisor->text(), QStringLiteral("Saved."));
 }
 
 int main(int argc, char** argv) {
