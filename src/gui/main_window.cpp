@@ -60,8 +60,15 @@ MainWindow::MainWindow(CDvDoc& doc)
     buildTray();
     connect(tabs_, &QTabWidget::currentChanged, this, [this] { refreshContents(); });
     connect(&timer_, &QTimer::timeout, this, [this] { duties_.Tick(); });
+    registerRequests();
     DvSetDocumentEvents(this);
     DvSetMainWindow(this);
+}
+
+void MainWindow::registerRequests() {
+    requests_.SetPoster([this](std::function<void()> delivery) { QTimer::singleShot(0, this, std::move(delivery)); });
+    requests_.Register(kDvRequestRefreshContents, [this] { refreshContents(); });
+    DvSetRequests(&requests_);
 }
 
 void MainWindow::buildFolderTree() {
@@ -91,6 +98,7 @@ MainWindow::~MainWindow() {
     exitProcedure();
     DvSetMainWindow(nullptr);
     DvSetDocumentEvents(nullptr);
+    DvSetRequests(nullptr);
 }
 
 void MainWindow::buildMenus() {

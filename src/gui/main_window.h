@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/document_events.h"
+#include "app/main_window_requests.h"
 #include "app/timer_duties.h"
 #include "ops/main_window_port.h"
 #include "views/live_filter.h"
@@ -58,6 +59,7 @@ private:
     void buildItemMenu();
     void buildViewMenu();
     void buildHelpMenu();
+    void registerRequests();
     void buildTray();
     void rebuildFolderTree();
     void addFolderNode(QTreeWidgetItem* parent, const CDvFolder& folder);
@@ -83,6 +85,7 @@ private:
     DvTimerDuties duties_;
     CDvLiveFilter filter_;
     CDvViewContents contents_;
+    DvMainWindowRequests requests_;
     QTimer timer_;
     QSplitter* splitter_ = nullptr;
     QTreeWidget* folders_ = nullptr;
