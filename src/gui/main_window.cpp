@@ -148,18 +148,29 @@ void MainWindow::buildHelpMenu() {
 }
 
 void MainWindow::buildTray() {
-    if (!QSystemTrayIcon::isSystemTrayAvailable()) return;
+    // Made even when no tray is there yet: an autostarted program may start before the panel.
     tray_ = new QSystemTrayIcon(DvProgramIcon(), this);
     tray_->setToolTip(QStringLiteral("Dayvault v.") + versionText());
-    auto* menu = new QMenu(this);
-    connect(menu->addAction(QStringLiteral("Show Dayvault")), &QAction::triggered, this, [this] { showFromTray(); });
-    menu->addSeparator();
-    connect(menu->addAction(QStringLiteral("Exit")), &QAction::triggered, this, [this] { exitProgram(true); });
-    tray_->setContextMenu(menu);
+    trayMenu_ = new QMenu(QStringLiteral("Tray menu"), this);
+    connect(trayMenu_->addAction(QStringLiteral("Show Dayvault")), &QAction::triggered, this, [this] { showFromTray(); });
+    trayMenu_->addSeparator();
+    for (const char* entry : {"New Task", "New To do", "New Note", "New contact"})
+        trayMenu_->addAction(QString::fromLatin1(entry));  // connected with the item commands
+    trayMenu_->addSeparator();
+    // The reminder windows take this request once they exist.
+    trayMenu_->addAction(QStringLiteral("Minimize all reminders"));
+    trayMenu_->addSeparator();
+    connect(trayMenu_->addAction(QStringLiteral("Exit")), &QAction::triggered, this, [this] {
+        DV_SCOPE_TRACE(u"OnFileExit");
+        exitProgram(true);
+    });
+    tray_->setContextMenu(trayMenu_);
     connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) showFromTray();
     });
 }
+
+bool MainWindow::trayAvailable() const { return trayCheck_ ? trayCheck_() : QSystemTrayIcon::isSystemTrayAvailable(); }
 
 void MainWindow::start() {
     QString welcome = QStringLiteral("Welcome to Dayvault.");
@@ -169,9 +180,13 @@ void MainWindow::start() {
     rebuildFolderTree();
     selectFolder(toQString(doc_.vars.GetText(u"dv_recent_folder")));
     timer_.start(kTickMs);
-    if (tray_) tray_->show();
+    tray_->show();
     restoreLayout();
-    if (tray_ && GetOptions(true).GetBool(kDvOptStartMinimized, false)) return;
+    if (GetOptions(true).GetBool(kDvOptStartMinimized, false)) {
+        if (trayAvailable()) return;  // hidden in the tray from the start
+        showMinimized();             // nowhere to hide: at least on the task bar
+        return;
+    }
     show();
 }
 
@@ -272,7 +287,7 @@ void MainWindow::exitProcedure() {
     storeLayout();
     CloseDocument(!exitWithoutSaving_, &doc_);
     GetOptions(true).SaveOptions();
-    if (tray_) tray_->hide();
+    tray_->hide();
 }
 
 void MainWindow::exitProgram(bool save) {
@@ -298,7 +313,7 @@ void MainWindow::showFromTray() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // Without a tray there is nowhere to hide: closing then ends the program properly.
-    if (exiting_ || !tray_) {
+    if (exiting_ || !trayAvailable()) {
         exitProcedure();
         event->accept();
         QApplication::quit();
@@ -310,6 +325,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && isMinimized() && tray_)
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && trayAvailable())
         QTimer::singleShot(0, this, [this] { hideToTray(); });
 }

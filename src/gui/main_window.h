@@ -3,6 +3,7 @@
 // icon and the exit procedure.
 #include <QMainWindow>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "app/document_events.h"
@@ -13,6 +14,7 @@
 #include "views/view_contents.h"
 
 class AdvisorPane;
+class QMenu;
 class QSplitter;
 class QSystemTrayIcon;
 class QTabWidget;
@@ -39,6 +41,9 @@ public:
     void exitProcedure();
     /// "Exit without saving": the exit procedure leaving the file as it was last saved.
     void exitWithoutSaving() { exitProgram(false); }
+    /// Whether closing and minimising hide to the tray; by default whether the desktop has a
+    /// tray at that moment.
+    void setTrayCheck(std::function<bool()> check) { trayCheck_ = std::move(check); }
     /// Offers a short text to the advisor line.
     void offerAdvisor(const QString& text);
 
@@ -67,6 +72,7 @@ private:
     void restoreLayout();
     void storeLayout();
     void hideToTray();
+    bool trayAvailable() const;
     void showFromTray();
     void exitProgram(bool save);
 
@@ -92,6 +98,8 @@ private:
     QTabWidget* tabs_ = nullptr;
     AdvisorPane* advisor_ = nullptr;
     QSystemTrayIcon* tray_ = nullptr;
+    QMenu* trayMenu_ = nullptr;
+    std::function<bool()> trayCheck_;
     struct ListTab {
         int itemType;
         QString name;

@@ -109,6 +109,32 @@ TEST_F(MainWindowFixture, TheAdvisorShowsNoticesOnlyWhileShown) {
     EXPECT_EQ(advisor->text(), QStringLiteral("Saved."));
 }
 
+// With a tray, closing or minimising hides the window and the program goes on; without one,
+// closing ends it properly, saving what was typed.
+TEST_F(MainWindowFixture, ClosingHidesToTheTrayOnlyWhenThereIsOne) {
+    ASSERT_TRUE(OpenDocument(main, true, &doc));
+    MainWindow window(doc);
+    window.setTrayCheck([] { return true; });
+    window.start();
+    ASSERT_TRUE(window.isVisible());
+    window.close();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(doc.mainFilePath.empty()) << "hiding must not close the document";
+    window.show();
+    window.setWindowState(Qt::WindowMinimized);
+    QApplication::processEvents();
+    EXPECT_FALSE(window.isVisible());
+
+    window.show();
+    window.setTrayCheck([] { return false; });
+    CreateFolder(doc.root, u"Typed before closing");
+    window.close();
+    EXPECT_TRUE(doc.mainFilePath.empty()) << "closing without a tray ends the program";
+    CDvDoc back;
+    ASSERT_TRUE(back.Load(main));
+    EXPECT_NE(back.FindFolder(u"\\Typed before closing"), nullptr);
+}
+
 int main(int argc, char** argv) {
     // Also when CTest lists the tests: the build machine may have no screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
