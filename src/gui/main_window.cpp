@@ -11,7 +11,9 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QSystemTrayIcon>
+#include <QStyle>
 #include <QTabWidget>
+#include <QToolBar>
 #include <QTreeView>
 #include <QTreeWidget>
 
@@ -57,6 +59,7 @@ MainWindow::MainWindow(CDvDoc& doc)
     advisor_ = new AdvisorPane;
     statusBar()->addWidget(advisor_, 1);
     buildMenus();
+    buildNavigationBar();
     buildTray();
     connect(tabs_, &QTabWidget::currentChanged, this, [this] { refreshContents(); });
     connect(&timer_, &QTimer::timeout, this, [this] { duties_.Tick(); });
@@ -131,6 +134,44 @@ void MainWindow::buildItemMenu() {}
 
 // Panes, filter and search.
 void MainWindow::buildViewMenu() {}
+
+// "Up", "Home", "&Refresh" and "Hide compl." above the panes.
+void MainWindow::buildNavigationBar() {
+    QToolBar* bar = addToolBar(QStringLiteral("Navigation"));
+    bar->setObjectName(QStringLiteral("navigation"));
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    QAction* up = bar->addAction(style()->standardIcon(QStyle::SP_FileDialogToParent), QStringLiteral("Up"));
+    up->setToolTip(QStringLiteral("The parent of the current folder (Alt+Up)"));
+    up->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Up));
+    connect(up, &QAction::triggered, this, [this] {
+        const QString folder = currentFolder();
+        const qsizetype cut = folder.lastIndexOf(QLatin1Char('\\'));
+        if (cut > 0) selectFolder(folder.left(cut));
+        else selectFolder(QStringLiteral("\\"));
+    });
+    QAction* home = bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QStringLiteral("Home"));
+    home->setToolTip(QStringLiteral("The root folder and the General tab (Alt+Home)"));
+    home->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Home));
+    connect(home, &QAction::triggered, this, [this] {
+        selectFolder(QStringLiteral("\\"));
+        tabs_->setCurrentIndex(0);
+        refreshContents();
+    });
+    QAction* refresh = bar->addAction(style()->standardIcon(QStyle::SP_BrowserReload), QStringLiteral("&Refresh"));
+    refresh->setShortcut(QKeySequence::Refresh);
+    connect(refresh, &QAction::triggered, this, [this] {
+        rebuildFolderTree();
+        refreshContents();
+    });
+    bar->addSeparator();
+    QAction* hide = bar->addAction(QStringLiteral("Hide compl."));
+    hide->setCheckable(true);
+    hide->setToolTip(QStringLiteral("Hide completed tasks / todo(s)"));
+    connect(hide, &QAction::toggled, this, [this](bool on) {
+        contents_.SetHideCompleted(on);
+        DvRequestMainWindow(kDvRequestRefreshContents, DvRequestMode::Post);
+    });
+}
 
 void MainWindow::buildHelpMenu() {
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));

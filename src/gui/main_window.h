@@ -64,6 +64,7 @@ private:
     void buildItemMenu();
     void buildViewMenu();
     void buildHelpMenu();
+    void buildNavigationBar();
     void registerRequests();
     void buildTray();
     void rebuildFolderTree();

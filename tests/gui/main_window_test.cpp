@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QTabWidget>
 #include <QTreeView>
@@ -10,6 +11,7 @@
 #include "app/options.h"
 #include "core/doc.h"
 #include "core/open_mark.h"
+#include "ops/main_window_port.h"
 #include "gui/advisor_pane.h"
 #include "gui/main_window.h"
 #include "platform/files.h"
@@ -133,6 +135,29 @@ TEST_F(MainWindowFixture, ClosingHidesToTheTrayOnlyWhenThereIsOne) {
     CDvDoc back;
     ASSERT_TRUE(back.Load(main));
     EXPECT_NE(back.FindFolder(u"\\Typed before closing"), nullptr);
+}
+
+TEST_F(MainWindowFixture, UpGoesToTheParentFolderAndHomeToTheRootAndTheGeneralTab) {
+    ASSERT_TRUE(OpenDocument(main, true, &doc));
+    MainWindow window(doc);
+    window.start();
+    auto trigger = [&](const QString& text) {
+        for (QAction* action : window.findChildren<QAction*>())
+            if (action->text() == text) return action->trigger();
+        FAIL() << text.toStdString();
+    };
+    DvMainWindow()->SelectFolder(u"\\Work\\Projects");
+    find<QTabWidget>(window)->setCurrentIndex(3);
+    trigger(QStringLiteral("Up"));
+    EXPECT_EQ(window.currentFolder(), QStringLiteral("\\Work"));
+    trigger(QStringLiteral("Up"));
+    EXPECT_EQ(window.currentFolder(), QStringLiteral("\\"));
+    trigger(QStringLiteral("Up"));
+    EXPECT_EQ(window.currentFolder(), QStringLiteral("\\"));
+    DvMainWindow()->SelectFolder(u"\\Home");
+    trigger(QStringLiteral("Home"));
+    EXPECT_EQ(window.currentFolder(), QStringLiteral("\\"));
+    EXPECT_EQ(find<QTabWidget>(window)->currentIndex(), 0);
 }
 
 int main(int argc, char** argv) {
