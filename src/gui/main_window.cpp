@@ -116,11 +116,17 @@ void MainWindow::buildFileMenu() {
     QAction* save = file->addAction(QStringLiteral("&Save now"));
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, [this] {
-        if (SaveDocument(&doc_)) offerAdvisor(QStringLiteral("Saved."));
+        SaveDocument(&doc_);
+        offerAdvisor(QStringLiteral("Please note, that you don't have to manually save anything - the database is "
+                                    "automatically saved from time to time."));
     });
     file->addSeparator();
     QAction* quitWithoutSaving = file->addAction(QStringLiteral("Exit without saving"));
-    connect(quitWithoutSaving, &QAction::triggered, this, [this] { exitProgram(false); });
+    connect(quitWithoutSaving, &QAction::triggered, this, [this] {
+        if (dv::ui().Ask(u"Are you absolutely sure you want to exit without saving the database?",
+                         dv::Buttons::YesNo) == dv::Answer::Yes)
+            exitProgram(false);
+    });
     QAction* quit = file->addAction(QStringLiteral("E&xit"));
     quit->setShortcut(QKeySequence::Quit);
     connect(quit, &QAction::triggered, this, [this] {

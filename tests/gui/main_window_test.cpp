@@ -160,6 +160,28 @@ TEST_F(MainWindowFixture, UpGoesToTheParentFolderAndHomeToTheRootAndTheGeneralTa
     EXPECT_EQ(find<QTabWidget>(window)->currentIndex(), 0);
 }
 
+// "Exit without saving" asks first; only Yes leaves the file as it was last saved.
+TEST_F(MainWindowFixture, ExitWithoutSavingAsksAndKeepsTheFileAsSaved) {
+    ASSERT_TRUE(OpenDocument(main, true, &doc));
+    MainWindow window(doc);
+    window.start();
+    QAction* command = nullptr;
+    for (QAction* action : window.findChildren<QAction*>())
+        if (action->text() == QStringLiteral("Exit without saving")) command = action;
+    ASSERT_NE(command, nullptr);
+    CreateFolder(doc.root, u"Never saved");
+    ui.answers = {dv::Answer::No};
+    command->trigger();
+    EXPECT_FALSE(doc.mainFilePath.empty());
+    ui.answers = {dv::Answer::Yes};
+    command->trigger();
+    EXPECT_EQ(ui.questions.back(), u"Are you absolutely sure you want to exit without saving the database?");
+    EXPECT_TRUE(doc.mainFilePath.empty());
+    CDvDoc back;
+    ASSERT_TRUE(back.Load(main));
+    EXPECT_EQ(back.FindFolder(u"\\Never saved"), nullptr);
+}
+
 int main(int argc, char** argv) {
     // Also when CTest lists the tests: the build machine may have no screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
