@@ -7,12 +7,14 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPixmap>
+#include <QTimer>
 #include <array>
 
 #include "app/list_options.h"
 #include "core/doc.h"
 #include "gui/item_mime_data.h"
 #include "gui/qt_ui.h"
+#include "ops/main_window_port.h"
 #include "views/item_list_ctrl_model.h"
 
 namespace {
@@ -91,19 +93,33 @@ bool ItemListModel::priorityMarkColumn(int column) const {
            list_.Columns()[static_cast<size_t>(column)].name == u"dv_priority";
 }
 
+bool ItemListModel::completionCheckColumn(int column) const {
+    return (list_.ItemType() == DV_ITEM_TASK || list_.ItemType() == DV_ITEM_TODO) && column >= 0 &&
+           column < static_cast<int>(list_.Columns().size()) &&
+           list_.Columns()[static_cast<size_t>(column)].name == u"dv_completion";
+}
+
 QVariant ItemListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rows_ || index.column() >= columns_) return {};
     const int row = index.row();
     switch (role) {
     case Qt::DisplayRole:
-        if (priorityMarkColumn(index.column())) return {};
+        // The check box already says "yes" or "no"; percentages are still worth reading.
+        if (priorityMarkColumn(index.column()) ||
+            (completionCheckColumn(index.column()) && !options_.completedAsPercents))
+            return {};
         return toQString(list_.CellText(row, index.column(), options_));
-    case Qt::ToolTipRole:
-        if (priorityMarkColumn(index.column())) return toQString(list_.CellText(row, index.column(), options_));
-        return {};
+    case Qt::ToolTipRole:  // narrow columns elide their texts
+        return toQString(list_.CellText(row, index.column(), options_));
     case Qt::DecorationRole:
         if (priorityMarkColumn(index.column())) return priorityMark(list_.CellText(row, index.column(), options_));
         return {};
+    case Qt::CheckStateRole: {
+        if (!completionCheckColumn(index.column())) return {};
+        auto lock = list_.Doc().Lock();
+        const CDvItem* item = list_.ItemAt(row);
+        return item && item->completion == 100 ? Qt::Checked : Qt::Unchecked;
+    }
     case Qt::ForegroundRole:
         if (styles_[static_cast<size_t>(row)].overdue) return QBrush(kOverdueColour);
         return {};
@@ -128,9 +144,28 @@ QVariant ItemListModel::headerData(int section, Qt::Orientation orientation, int
     return {};
 }
 
+bool ItemListModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::CheckStateRole || !index.isValid() || index.row() >= rows_ || !completionCheckColumn(index.column()))
+        return false;
+    {
+        auto lock = list_.Doc().Lock();
+        CDvItem* item = list_.ItemAt(index.row());
+        if (!item) return false;
+        item->SetCompletion(value.value<Qt::CheckState>() == Qt::Checked ? 100 : 0);
+    }
+    emit dataChanged(this->index(index.row(), 0), this->index(index.row(), columns_ - 1));
+    // Not now: the view is still handling the click on the row that the refill replaces.
+    QTimer::singleShot(0, this, [] {
+        if (DvMainWindow()) DvMainWindow()->RefreshContents(1);
+    });
+    return true;
+}
+
 Qt::ItemFlags ItemListModel::flags(const QModelIndex& index) const {
     if (!index.isValid()) return Qt::NoItemFlags;
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled;
+    Qt::ItemFlags result = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled;
+    if (completionCheckColumn(index.column())) result |= Qt::ItemIsUserCheckable;
+    return result;
 }
 
 QStringList ItemListModel::mimeTypes() const { return {QString::fromLatin1(kDvItemsMimeType), QStringLiteral("text/plain")}; }

@@ -32,6 +32,9 @@ public:
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    /// The completion column of tasks and to-dos is a check box: checking completes the item,
+    /// unchecking reopens it, and the list refills once the click is over.
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     QStringList mimeTypes() const override;
     QMimeData* mimeData(const QModelIndexList& indexes) const override;
@@ -42,6 +45,7 @@ public:
 
 private:
     bool priorityMarkColumn(int column) const;
+    bool completionCheckColumn(int column) const;
 
     CDvItemListCtrlModel& list_;
     DvListOptions options_;

@@ -7,16 +7,36 @@
 #include <QScrollBar>
 
 #include "gui/item_list_model.h"
+#include "core/item.h"
 #include "gui/qt_ui.h"
+#include "views/cell_text.h"
 #include "views/item_list_ctrl_model.h"
 
 namespace {
 
-// Columns narrower than their header (the to-do list's 20 pixel priority) would show a clipped
-// title; they get the header's width instead.
-int widthFor(const DvColumn& column, const QHeaderView& header) {
+bool isDateColumn(std::u16string_view name) {
+    return name == u"dv_created" || name == u"dv_modified" || name == u"dv_taskstart" || name == u"dv_taskend";
+}
+
+// A date as long as they come (a Wednesday in September, two-digit hours), as the lists write it.
+QString longestDateText() {
+    CDvItem sample;
+    sample.created = DvDateTime::FromFields(2026, 9, 30, 22, 22, 22);
+    return toQString(DvCellText(sample, u"dv_created", {}));
+}
+
+// The stored widths are pixels of a small dialog font. A column narrower than its header (the
+// to-do list's 20 pixel priority) would clip its title, and a date column narrower than a date
+// in the bold font of open items would cut every date short; they get the width they need.
+int widthFor(const DvColumn& column, const QHeaderView& header, const QFont& rowFont) {
+    const int margin = 2 * header.style()->pixelMetric(QStyle::PM_HeaderMargin) + 10;
     const QString title = toQString(column.displayName.empty() ? column.name : column.displayName);
-    const int needed = header.fontMetrics().horizontalAdvance(title) + 2 * header.style()->pixelMetric(QStyle::PM_HeaderMargin) + 8;
+    int needed = header.fontMetrics().horizontalAdvance(title) + margin;
+    if (isDateColumn(column.name)) {
+        QFont bold = rowFont;
+        bold.setBold(true);
+        needed = std::max(needed, QFontMetrics(bold).horizontalAdvance(longestDateText()) + margin);
+    }
     return std::max(column.width > 0 ? column.width : 100, needed);
 }
 
@@ -34,7 +54,7 @@ ItemListView::ItemListView(ItemListModel* model, QWidget* parent) : QTreeView(pa
     setDragEnabled(true);
     setDragDropMode(QAbstractItemView::DragOnly);
     setContextMenuPolicy(Qt::CustomContextMenu);
-    setModel(model_);
+    QTreeView::setModel(model_);
     header()->setStretchLastSection(true);
     header()->setSectionsClickable(true);
     header()->setSortIndicatorShown(true);
@@ -53,7 +73,9 @@ ItemListView::ItemListView(ItemListModel* model, QWidget* parent) : QTreeView(pa
         if (onItemMenu) onItemMenu(viewport()->mapToGlobal(pos));
     });
     connect(model_, &QAbstractItemModel::modelAboutToBeReset, this, [this] { restoring_ = true; });
-    connect(model_, &QAbstractItemModel::modelReset, this, [this] { restoreFromList(); });
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+        if (!detached_) restoreFromList();
+    });
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { reportSelection(); });
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { reportFocus(); });
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { reportTopRow(); });
@@ -77,6 +99,12 @@ bool ItemListView::selectGuid(const QString& guid) {
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     scrollTo(index);
     return true;
+}
+
+void ItemListView::setModel(QAbstractItemModel* model) {
+    detached_ = model != model_;
+    if (detached_) restoring_ = true;  // nothing reaches the list any more
+    QTreeView::setModel(model);
 }
 
 void ItemListView::reportSelection() {
@@ -133,7 +161,7 @@ void ItemListView::applyColumns() {
     if (names == shownColumns_) return;  // keep widths the user has dragged since
     shownColumns_ = names;
     for (int i = 0; i < static_cast<int>(columns.size()); ++i)
-        setColumnWidth(i, widthFor(columns[static_cast<size_t>(i)], *header()));
+        setColumnWidth(i, widthFor(columns[static_cast<size_t>(i)], *header(), font()));
 }
 
 void ItemListView::showSortIndicator() {

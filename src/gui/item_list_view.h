@@ -25,6 +25,9 @@ public:
     /// A right click on the header.
     std::function<void(const QPoint& globalPos)> onHeaderMenu;
 
+    /// Another model (none, when the window goes) ends the reporting: the list may be gone.
+    void setModel(QAbstractItemModel* model) override;
+
 protected:
     void startDrag(Qt::DropActions supportedActions) override;
 
@@ -39,4 +42,5 @@ private:
     ItemListModel* model_;
     QStringList shownColumns_;  // the variable names whose widths were last applied
     bool restoring_ = false;
+    bool detached_ = false;
 };

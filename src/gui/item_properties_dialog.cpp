@@ -11,6 +11,7 @@
 #include "ops/main_window_port.h"
 #include "ops/undo.h"
 #include "platform/text.h"
+#include "views/cell_text.h"
 #include "views/column_store.h"
 #include "views/var_list_edit_model.h"
 
@@ -32,6 +33,7 @@ ItemPropertiesDialog::ItemPropertiesDialog(CDvDoc& doc, const QString& guid, con
     table_->setColumnCount(2);
     table_->setHorizontalHeaderLabels({toQString(kDvVarListNameHeader), toQString(kDvVarListValueHeader)});
     table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 8);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::DoubleClicked |
@@ -59,10 +61,13 @@ ItemPropertiesDialog::ItemPropertiesDialog(CDvDoc& doc, const QString& guid, con
     for (int row = 0; row < model_->RowCount(); ++row) {
         auto* name = new QTableWidgetItem(toQString(model_->NameAt(row)));
         name->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        auto* value = new QTableWidgetItem(toQString(model_->ValueAt(row)));
-        Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-        if (editableField(model_->NameAt(row))) flags |= Qt::ItemIsEditable;
-        value->setFlags(flags);
+        const bool editable = editableField(model_->NameAt(row));
+        // The fixed fields read as the lists write them (dates as dates, not day numbers).
+        auto* value = new QTableWidgetItem(toQString(editable ? model_->ValueAt(row)
+                                                              : DvCellText(*item, model_->NameAt(row), {true, true})));
+        Qt::ItemFlags valueFlags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+        if (editable) valueFlags |= Qt::ItemIsEditable;
+        value->setFlags(valueFlags);
         table_->setItem(row, 0, name);
         table_->setItem(row, 1, value);
     }

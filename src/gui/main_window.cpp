@@ -131,6 +131,8 @@ void MainWindow::buildItemPanel() {}
 
 MainWindow::~MainWindow() {
     exitProcedure();
+    // The lists' models read the view contents, which go before the widgets do.
+    for (ListTab& list : lists_) list.view->setModel(nullptr);
     DvSetMainWindow(nullptr);
     DvSetDocumentEvents(nullptr);
 }

@@ -343,3 +343,21 @@ TEST_F(ItemListFixture, PropertiesEditAVariableInPlaceAndTheEditCanBeUndone) {
     ASSERT_TRUE(DvUndoList().Apply(0, &doc));
     EXPECT_EQ(doc.FindItemByGuid(fromQString(guidOf(u"Ann")))->GetVar(u"Company").AsText(), u"Acme");
 }
+
+TEST_F(ItemListFixture, TheCompletionCheckBoxCompletesAndReopensAToDo) {
+    open(kToDo, [](CDvDoc& d) { addItem(d, DV_ITEM_TODO, u"call the bank", u"\\Work"); });
+    ItemListView* todos = list(kToDo);
+    const QModelIndex check = todos->model()->index(0, column(todos, QStringLiteral("Completion %")));
+    ASSERT_TRUE(todos->model()->flags(check) & Qt::ItemIsUserCheckable);
+    EXPECT_EQ(check.data(Qt::CheckStateRole).value<Qt::CheckState>(), Qt::Unchecked);
+
+    ASSERT_TRUE(todos->model()->setData(check, Qt::Checked, Qt::CheckStateRole));
+    QCoreApplication::processEvents();  // the refill waits until the click is over
+    CDvItem* item = doc.FindItemByGuid(fromQString(guidOf(u"call the bank")));
+    EXPECT_EQ(item->completion, 100);
+    const QModelIndex title = todos->model()->index(0, column(todos, QStringLiteral("Title")));
+    EXPECT_FALSE(title.data(Qt::FontRole).value<QFont>().bold());  // refilled: no longer open
+
+    todos->model()->setData(check, Qt::Unchecked, Qt::CheckStateRole);
+    EXPECT_EQ(item->completion, 0);
+}
