@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QStatusBar>
+#include <QPushButton>
+#include <QTimer>
 #include <QClipboard>
 #include <QFont>
 #include <QGuiApplication>
@@ -14,6 +20,7 @@
 #include "app/log.h"
 #include "app/options.h"
 #include "core/doc.h"
+#include "gui/column_manager_dialog.h"
 #include "gui/item_list_model.h"
 #include "gui/item_list_view.h"
 #include "gui/item_mime_data.h"
@@ -148,6 +155,10 @@ TEST_F(ItemListFixture, AHeaderClickSortsTheListAndTheFirstColumnRestoresDocumen
     EXPECT_EQ(titles(notes), (QStringList{"d", "b", "e", "a", "c"}));
     ASSERT_FALSE(ui.advisor.empty());
     EXPECT_EQ(ui.advisor.back(), kDvUnsortedHint);
+    bool onTheAdvisorLine = false;
+    for (const QLabel* label : window->statusBar()->findChildren<QLabel*>())
+        onTheAdvisorLine |= label->text() == toQString(kDvUnsortedHint);
+    EXPECT_TRUE(onTheAdvisorLine);
     EXPECT_EQ(notes->header()->sortIndicatorSection(), -1);
 }
 
@@ -360,4 +371,29 @@ TEST_F(ItemListFixture, TheCompletionCheckBoxCompletesAndReopensAToDo) {
 
     todos->model()->setData(check, Qt::Unchecked, Qt::CheckStateRole);
     EXPECT_EQ(item->completion, 0);
+}
+
+TEST_F(ItemListFixture, TheFieldsManagerAddsAVisibleColumnToTheList) {
+    open(kNotes);
+    ItemListView* notes = list(kNotes);
+    EXPECT_EQ(column(notes, QStringLiteral("Keywords")), -1);
+    bool ran = false;
+    QTimer::singleShot(0, [&ran] {
+        auto* dialog = dynamic_cast<ColumnManagerDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        const auto found = dialog->availableList()->findItems(QStringLiteral("Keywords"), Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1);
+        dialog->availableList()->setCurrentItem(found.front());
+        for (QPushButton* button : dialog->findChildren<QPushButton*>())
+            if (button->text() == QStringLiteral(">")) button->click();
+        dialog->accept();
+        ran = true;
+    });
+    // At the root there is no scope to ask about.
+    DvOpenColumnManager(window.get(), doc, QStringLiteral("\\"), DV_ITEM_NOTE, true);
+    ASSERT_TRUE(ran);
+    EXPECT_TRUE(ui.questions.empty());
+    const int keywords = column(notes, QStringLiteral("Keywords"));
+    EXPECT_EQ(keywords, notes->model()->columnCount() - 1);  // appended after the others
+    EXPECT_GT(notes->columnWidth(keywords), 0);
 }
