@@ -88,7 +88,8 @@ void ItemCommandMenu::fillEditMenu(QMenu* menu) {
         connect(convertMenu->addAction(QString::fromLatin1(text)), &QAction::triggered, this,
                 [this, type = type] { convert(type); });
     menu->addSeparator();
-    add(QStringLiteral("&Properties"), QKeySequence(Qt::ALT | Qt::Key_Return), [this] { properties(); });
+    add(QStringLiteral("&Properties"), QKeySequence(Qt::ALT | Qt::Key_Return), [this] { properties(); })
+        ->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Return), QKeySequence(Qt::ALT | Qt::Key_Enter)});
 }
 
 void ItemCommandMenu::showContextMenu(ItemListView& view, const QPoint& globalPos) {

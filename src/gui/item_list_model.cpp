@@ -6,6 +6,8 @@
 #include <QIcon>
 #include <QMimeData>
 #include <QPainter>
+#include <QPen>
+#include <QPolygonF>
 #include <QPixmap>
 #include <QTimer>
 #include <array>
@@ -39,6 +41,53 @@ const QIcon& priorityMark(std::u16string_view word) {
     if (word == u"high") return marks[2];
     if (word == u"medium") return marks[1];
     return marks[0];
+}
+
+QIcon drawTypeIcon(int type) {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    switch (type) {
+    case DV_ITEM_TASK:  // a clock face
+        painter.setPen(QPen(QColor(40, 90, 170), 1.5));
+        painter.setBrush(QColor(225, 235, 250));
+        painter.drawEllipse(QRectF(1.5, 1.5, 13, 13));
+        painter.drawLine(QPointF(8, 8), QPointF(8, 4));
+        painter.drawLine(QPointF(8, 8), QPointF(11, 9.5));
+        break;
+    case DV_ITEM_TODO:  // a clipboard with a short list; not a check box, which the list has already
+        painter.setPen(QPen(QColor(50, 130, 60), 1.2));
+        painter.setBrush(QColor(230, 245, 230));
+        painter.drawRect(QRectF(2.5, 2.5, 11, 12));
+        painter.setBrush(QColor(50, 130, 60));
+        painter.drawRect(QRectF(5.5, 1, 5, 2.5));
+        for (double y : {7.0, 10.5}) {
+            painter.drawEllipse(QPointF(5, y), 0.8, 0.8);
+            painter.drawLine(QPointF(7, y), QPointF(11.5, y));
+        }
+        break;
+    case DV_ITEM_NOTE:  // a written page
+        painter.setPen(QPen(QColor(170, 130, 30), 1.2));
+        painter.setBrush(QColor(255, 245, 200));
+        painter.drawRect(QRectF(3, 1.5, 10, 13));
+        for (double y : {5.0, 8.0, 11.0}) painter.drawLine(QPointF(5, y), QPointF(11, y));
+        break;
+    case DV_ITEM_CONTACT:  // a head and shoulders
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(120, 80, 160));
+        painter.drawEllipse(QRectF(5, 1.5, 6, 6));
+        painter.drawPie(QRectF(2, 8.5, 12, 12), 0, 180 * 16);
+        break;
+    default: break;
+    }
+    return QIcon(pixmap);
+}
+
+// The item type's icon before the title.
+const QIcon& typeIcon(int type) {
+    static const std::array<QIcon, 5> icons{QIcon(), drawTypeIcon(1), drawTypeIcon(2), drawTypeIcon(3), drawTypeIcon(4)};
+    return icons[static_cast<size_t>(type >= 1 && type <= 4 ? type : 0)];
 }
 
 }  // namespace
@@ -111,9 +160,16 @@ QVariant ItemListModel::data(const QModelIndex& index, int role) const {
         return toQString(list_.CellText(row, index.column(), options_));
     case Qt::ToolTipRole:  // narrow columns elide their texts
         return toQString(list_.CellText(row, index.column(), options_));
-    case Qt::DecorationRole:
+    case Qt::DecorationRole: {
         if (priorityMarkColumn(index.column())) return priorityMark(list_.CellText(row, index.column(), options_));
-        return {};
+        const auto& columns = list_.Columns();  // may have changed since the reset: check the bound
+        if (index.column() >= static_cast<int>(columns.size()) ||
+            columns[static_cast<size_t>(index.column())].name != u"dv_title")
+            return {};
+        auto lock = list_.Doc().Lock();
+        const CDvItem* item = list_.ItemAt(row);
+        return item ? typeIcon(item->itemType) : QIcon();
+    }
     case Qt::CheckStateRole: {
         if (!completionCheckColumn(index.column())) return {};
         auto lock = list_.Doc().Lock();
