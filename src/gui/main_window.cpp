@@ -23,7 +23,11 @@
 #include "app/startup.h"
 #include "core/doc.h"
 #include "gui/advisor_pane.h"
+#include "gui/column_manager_dialog.h"
+#include "gui/item_command_menu.h"
 #include "gui/item_list_model.h"
+#include "gui/item_list_view.h"
+#include "gui/item_properties_dialog.h"
 #include "gui/program_icon.h"
 #include "gui/qt_ui.h"
 #include "platform/locations.h"
@@ -82,16 +86,58 @@ void MainWindow::buildFolderTree() {
 
 void MainWindow::buildTabs() {
     tabs_ = new QTabWidget(splitter_);
-    for (const TabSpec& spec : kTabs) {
-        auto* model = new ItemListModel(doc_, spec.itemType, this);
-        auto* view = new QTreeView;
-        view->setRootIsDecorated(false);
-        view->setModel(model);
-        view->setSelectionMode(QAbstractItemView::ExtendedSelection);
-        view->header()->setStretchLastSection(true);
+    // The General and To Do tabs both show the to-do list; Schedule lists the tasks in list mode.
+    CDvItemListCtrlModel* const lists[] = {&contents_.ToDoList(), &contents_.TasksList(), &contents_.ToDoList(),
+                                           &contents_.NotesList(), &contents_.ContactsList()};
+    for (int tab = 0; tab < static_cast<int>(std::size(kTabs)); ++tab) {
+        const TabSpec& spec = kTabs[tab];
+        auto* model = new ItemListModel(*lists[tab], this);
+        auto* view = new ItemListView(model);
+        view->onSorted = [this](const QString& hint) {
+            if (!hint.isEmpty()) offerAdvisor(hint);
+        };
+        view->onItemMenu = [this, view](const QPoint& at) {
+            if (itemCommands_) itemCommands_->showContextMenu(*view, at);
+        };
+        view->onHeaderMenu = [this, tab](const QPoint& at) {
+            QMenu menu;
+            menu.addAction(QStringLiteral("&Fields manager"), this,
+                           [this, tab] { DvOpenColumnManager(this, doc_, currentFolder(), tab, true); });
+            menu.exec(at);
+        };
+        connect(view, &QAbstractItemView::doubleClicked, this, [this, model](const QModelIndex& index) {
+            if (index.isValid()) ShowItemProperties({fromQString(model->guidAt(index.row()))});
+        });
         tabs_->addTab(view, QString::fromLatin1(spec.name));
         lists_.push_back({spec.itemType, QString::fromLatin1(spec.name), model, view});
     }
+}
+
+ItemListView* MainWindow::currentList() const {
+    const int tab = tabs_->currentIndex();
+    return tab >= 0 && tab < static_cast<int>(lists_.size()) ? dynamic_cast<ItemListView*>(lists_[static_cast<size_t>(tab)].view)
+                                                              : nullptr;
+}
+
+void MainWindow::RefreshCalendar() { contents_.TasksList().Fill(contents_.CurrentFolder()); }
+
+void MainWindow::ShowItemProperties(const std::vector<std::u16string>& guids) {
+    QStringList list;
+    for (const auto& guid : guids) list << toQString(guid);
+    DvShowItemProperties(this, doc_, list, currentFolder());
+}
+
+// The item's own tab shows it, in its first folder.
+void MainWindow::LocateItem(std::u16string_view folderPath, std::u16string_view guid) {
+    int type = 0;
+    {
+        auto lock = doc_.Lock();
+        if (const CDvItem* item = doc_.FindItemByGuid(guid)) type = item->itemType;
+    }
+    selectFolder(toQString(folderPath));
+    if (type >= 1 && type < tabs_->count()) tabs_->setCurrentIndex(type);
+    refreshContents();
+    if (ItemListView* list = currentList()) list->selectGuid(toQString(guid));
 }
 
 // The item panel beside the lists comes with the editors.
@@ -99,6 +145,8 @@ void MainWindow::buildItemPanel() {}
 
 MainWindow::~MainWindow() {
     exitProcedure();
+    // The lists' models read the view contents, which go before the widgets do.
+    for (ListTab& list : lists_) list.view->setModel(nullptr);
     DvSetMainWindow(nullptr);
     DvSetDocumentEvents(nullptr);
     DvSetRequests(nullptr);
@@ -135,8 +183,12 @@ void MainWindow::buildFileMenu() {
     });
 }
 
-// Commands on items: creating, editing, deleting, copying.
-void MainWindow::buildItemMenu() {}
+// Commands on items: editing, deleting, converting, copying, undo.
+void MainWindow::buildItemMenu() {
+    itemCommands_ = new ItemCommandMenu(doc_, this, {[this] { return currentList(); }, [this] { return currentFolder(); },
+                                                     [this] { return folders_->hasFocus(); }});
+    itemCommands_->fillEditMenu(menuBar()->addMenu(QStringLiteral("&Edit")));
+}
 
 // Panes, filter and search.
 void MainWindow::buildViewMenu() {}
@@ -278,7 +330,10 @@ void MainWindow::refreshContents(unsigned flags) {
     contents_.SetCurrentFolder(fromQString(folder));
     contents_.SetTabItemType(tabs_->currentIndex() < 0 ? kDvNoTab : tabs_->currentIndex());
     contents_.RefreshContents(flags);
-    for (ListTab& list : lists_) list.model->refill(folder);
+    // The lists whose rows the refresh filled (General and To Do share one) show them now.
+    if (const ItemListView* shown = currentList())
+        for (ListTab& list : lists_)
+            if (&list.model->list() == &shown->listModel()->list()) list.model->reload();
     setWindowTitle(QStringLiteral("Dayvault - %1").arg(QString::fromStdString(doc_.mainFilePath.string())));
 }
 

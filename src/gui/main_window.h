@@ -23,7 +23,9 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class CDvDoc;
 class CDvFolder;
+class ItemCommandMenu;
 class ItemListModel;
+class ItemListView;
 
 class MainWindow final : public QMainWindow,
                          private DvTimerListener,
@@ -83,10 +85,16 @@ private:
     void DocumentSaving(CDvDoc& doc) override;
     // DvViewContentsListener
     void TabCaptionsChanged() override;
+    void RefreshCalendar() override;
     // DvMainWindowPort
     void RebuildFolderTree() override { rebuildFolderTree(); }
     void SelectFolder(std::u16string_view path) override;
     void RefreshContents(int flags) override;
+    void ShowItemProperties(const std::vector<std::u16string>& guids) override;
+    void LocateItem(std::u16string_view folderPath, std::u16string_view guid) override;
+
+    /// The list of the selected tab, or nullptr.
+    ItemListView* currentList() const;
 
     CDvDoc& doc_;
     DvTimerDuties duties_;
@@ -108,6 +116,7 @@ private:
         QTreeView* view;
     };
     std::vector<ListTab> lists_;
+    ItemCommandMenu* itemCommands_ = nullptr;
     bool exiting_ = false;
     bool exitWithoutSaving_ = false;
     bool exited_ = false;

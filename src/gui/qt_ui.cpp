@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -167,4 +168,16 @@ void QtUi::OpenWithDefaultHandler(const std::filesystem::path& target) {
     QDesktopServices::openUrl(text.contains(QStringLiteral("://")) || text.startsWith(QStringLiteral("mailto:"))
                                   ? QUrl(text)
                                   : QUrl::fromLocalFile(text));
+}
+
+bool QtUi::SetClipboardText(std::u16string_view text) {
+    QApplication::clipboard()->setText(toQString(text));
+    return true;
+}
+
+bool QtUi::GetClipboardText(std::u16string& text) {
+    const QString held = QApplication::clipboard()->text();
+    if (held.isEmpty()) return false;
+    text = fromQString(held);
+    return true;
 }

@@ -26,6 +26,8 @@ public:
                      std::filesystem::path& chosen) override;
     bool AskPassword(dv::PasswordMode mode, std::u16string& password) override;
     void OpenWithDefaultHandler(const std::filesystem::path& target) override;
+    bool SetClipboardText(std::u16string_view text) override;
+    bool GetClipboardText(std::u16string& text) override;
 
 private:
     QPointer<QWidget> parent_;
