@@ -9,6 +9,8 @@
 class ItemListModel;
 
 class ItemListView final : public QTreeView {
+    Q_OBJECT
+
 public:
     explicit ItemListView(ItemListModel* model, QWidget* parent = nullptr);
 

@@ -278,6 +278,8 @@ void MainWindow::start() {
     DvSweepExpiredTemporaryTasks(doc_);
     rebuildFolderTree();
     selectFolder(toQString(doc_.vars.GetText(u"dv_recent_folder")));
+    refreshContents();
+    if (ItemListView* list = currentList()) list->selectGuid(toQString(doc_.vars.GetText(u"dv_recent_item")));
     timer_.start(kTickMs);
     tray_->show();
     restoreLayout();
@@ -353,9 +355,9 @@ void MainWindow::PeriodicRefresh() {
 
 void MainWindow::DocumentSaving(CDvDoc& doc) {
     doc.vars.SetText(u"dv_recent_folder", fromQString(currentFolder()));
-    const auto* list = static_cast<const QTreeView*>(tabs_->currentWidget());
-    const auto& tab = lists_[static_cast<size_t>(std::max(0, tabs_->currentIndex()))];
-    doc.vars.SetText(u"dv_recent_item", fromQString(tab.model->guidAt(list ? list->currentIndex().row() : -1)));
+    const ItemListView* list = currentList();
+    doc.vars.SetText(u"dv_recent_item",
+                     list ? fromQString(list->listModel()->guidAt(list->currentIndex().row())) : std::u16string());
     doc.vars.Set(u"dv_recent_visiblewins", CDvVar::FromInt64(0));
 }
 

@@ -13,7 +13,10 @@
 #include "core/open_mark.h"
 #include "ops/main_window_port.h"
 #include "gui/advisor_pane.h"
+#include "gui/item_list_model.h"
+#include "gui/item_list_view.h"
 #include "gui/main_window.h"
+#include "gui/qt_ui.h"
 #include "platform/files.h"
 #include "platform/text.h"
 #include "support/scoped_env.h"
@@ -51,6 +54,7 @@ struct MainWindowFixture : ::testing::Test {
         addItem(seed, 1, u"Dentist", u"\\Home");
         addItem(seed, 3, u"Minutes", u"\\Work\\Projects");
         seed.vars.SetText(u"dv_recent_folder", u"\\Work");
+        seed.vars.SetText(u"dv_recent_item", addItem(seed, 2, u"Recent to-do", u"\\Work").guid);
         seed.Save(main);
         GetOptions(false).LoadOptions();
     }
@@ -71,6 +75,11 @@ TEST_F(MainWindowFixture, StartsOnTheRecentFolderWithCountsInTheTabs) {
     EXPECT_EQ(tabs->tabText(1), QStringLiteral("Schedule (1)"));
     EXPECT_EQ(tabs->tabText(3), QStringLiteral("Notes (1)"));
     EXPECT_EQ(find<QTreeWidget>(window)->topLevelItem(0)->childCount(), 2);
+    QWidget* page = tabs->currentWidget();  // the General tab, with its to-do list
+    auto* list = qobject_cast<ItemListView*>(page);
+    if (!list) list = page->findChild<ItemListView*>();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->listModel()->guidAt(list->currentIndex().row()), toQString(doc.vars.GetText(u"dv_recent_item")));
 }
 
 TEST_F(MainWindowFixture, TheExitProcedureSavesClosesAndRemembersTheDocument) {
