@@ -9,6 +9,7 @@
 #include "app/database_session.h"
 #include "app/log.h"
 #include "app/options.h"
+#include "app/startup.h"
 #include "core/doc.h"
 #include "core/open_mark.h"
 #include "ops/main_window_port.h"
@@ -189,6 +190,35 @@ TEST_F(MainWindowFixture, ExitWithoutSavingAsksAndKeepsTheFileAsSaved) {
     CDvDoc back;
     ASSERT_TRUE(back.Load(main));
     EXPECT_EQ(back.FindFolder(u"\\Never saved"), nullptr);
+}
+
+// A first start on an empty home: the default database is made, the window shows its empty root,
+// and what is created before "E&xit" is there at the next start.
+TEST(FreshHome, FirstStartShowsTheDefaultDatabaseAndKeepsWhatWasMade) {
+    TempDir home;
+    ScopedEnv homeVar{"HOME", home.path().string()};
+    ScopedEnv config{"XDG_CONFIG_HOME", (home.path() / ".config").string()};
+    ScopedEnv data{"XDG_DATA_HOME", (home.path() / ".local/share").string()};
+    ScopedEnv docs{"XDG_DOCUMENTS_DIR", (home.path() / "Documents").string()};
+    ScriptedUi ui;
+    DvSetLogFolder(home.path() / "logs");
+    for (int run = 0; run < 2; ++run) {
+        ASSERT_TRUE(InitInstance());
+        MainWindow window(DvCurDocSilently());
+        window.start();
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_EQ(window.currentFolder(), QStringLiteral("\\"));
+        if (run == 0) {
+            EXPECT_TRUE(DvCurDocSilently().root.Children().empty());
+            CreateFolder(DvCurDocSilently().root, u"Made on the first day");
+            window.exitProcedure();
+        } else {
+            EXPECT_NE(DvCurDocSilently().FindFolder(u"\\Made on the first day"), nullptr);
+            window.exitWithoutSaving();
+        }
+    }
+    EXPECT_TRUE(ui.messages.empty());
+    DvSetLogFolder({});
 }
 
 int main(int argc, char** argv) {
