@@ -11,15 +11,21 @@
 #include <QStatusBar>
 #include <QSystemTrayIcon>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QTreeView>
-#include <QTreeWidget>
+#include <QVBoxLayout>
 
 #include "app/database_session.h"
+#include "app/database_switch.h"
 #include "app/log.h"
 #include "app/options.h"
 #include "app/startup.h"
 #include "core/doc.h"
+#include "gui/database_properties_dialog.h"
+#include "gui/folder_properties_dialog.h"
+#include "gui/folder_tree.h"
 #include "gui/item_list_model.h"
+#include "gui/new_database_dialog.h"
 #include "gui/qt_ui.h"
 #include "platform/locations.h"
 #include "platform/text.h"
@@ -28,7 +34,6 @@
 namespace {
 
 constexpr int kTickMs = 100;
-constexpr int kPathRole = Qt::UserRole + 1;
 
 struct TabSpec {
     int itemType;
@@ -61,8 +66,18 @@ MainWindow::MainWindow(CDvDoc& doc)
 }
 
 void MainWindow::buildFolderTree() {
-    folders_ = new QTreeWidget(splitter_);
-    folders_->setHeaderHidden(true);
+    auto* pane = new QWidget(splitter_);
+    auto* layout = new QVBoxLayout(pane);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    auto* newFolder = new QToolButton;
+    newFolder->setText(QStringLiteral("New folder"));
+    newFolder->setToolTip(QStringLiteral("Create a subfolder of the selected folder"));
+    folders_ = new FolderTree(doc_);
+    connect(newFolder, &QToolButton::clicked, folders_, &FolderTree::newFolder);
+    layout->addWidget(newFolder, 0, Qt::AlignLeft);
+    layout->addWidget(folders_, 1);
+    folders_->setRefreshHook([this] { refreshContents(); });
     connect(folders_, &QTreeWidget::currentItemChanged, this, [this] { refreshContents(); });
 }
 
@@ -97,6 +112,18 @@ void MainWindow::buildMenus() {
 
 void MainWindow::buildFileMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    connect(file->addAction(QStringLiteral("&New database")), &QAction::triggered, this, [this] {
+        NewDatabaseDialog dialog(this);
+        if (dialog.exec() == QDialog::Accepted) databaseSwitched();
+    });
+    connect(file->addAction(QStringLiteral("&Open database")), &QAction::triggered, this, [this] {
+        DvOpenDatabaseCommand(doc_);
+        databaseSwitched();  // also when the previous database came back after a failed open
+    });
+    connect(file->addAction(QStringLiteral("Database &Properties")), &QAction::triggered, this, [this] {
+        DatabasePropertiesDialog(doc_, this).exec();
+    });
+    file->addSeparator();
     QAction* save = file->addAction(QStringLiteral("&Save now"));
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, [this] {
@@ -151,38 +178,16 @@ void MainWindow::start() {
 
 void MainWindow::offerAdvisor(const QString& text) { advisor_->setText(QString(text).replace('\n', QStringLiteral("  "))); }
 
-void MainWindow::rebuildFolderTree() {
-    const QString keep = currentFolder();
-    folders_->clear();
-    {
-        auto lock = doc_.Lock();
-        addFolderNode(nullptr, doc_.root);
-    }
-    folders_->expandToDepth(0);
-    selectFolder(keep);
-}
+void MainWindow::rebuildFolderTree() { folders_->rebuild(); }
 
-void MainWindow::addFolderNode(QTreeWidgetItem* parent, const CDvFolder& folder) {
-    auto* node = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(folders_);
-    node->setText(0, toQString(folder.title));
-    node->setData(0, kPathRole, toQString(FolderPath(&folder)));
-    for (const auto& child : folder.Children()) addFolderNode(node, *child);
-}
+void MainWindow::selectFolder(const QString& path) { folders_->selectPath(path); }
 
-void MainWindow::selectFolder(const QString& path) {
-    const QString wanted = path.isEmpty() ? QStringLiteral("\\") : path;
-    QTreeWidgetItemIterator it(folders_);
-    for (; *it; ++it)
-        if ((*it)->data(0, kPathRole).toString().compare(wanted, Qt::CaseInsensitive) == 0) {
-            folders_->setCurrentItem(*it);
-            return;
-        }
-    if (folders_->topLevelItemCount()) folders_->setCurrentItem(folders_->topLevelItem(0));
-}
+QString MainWindow::currentFolder() const { return folders_->currentPath(); }
 
-QString MainWindow::currentFolder() const {
-    const QTreeWidgetItem* item = folders_->currentItem();
-    return item ? item->data(0, kPathRole).toString() : QString();
+void MainWindow::databaseSwitched() {
+    folders_->rebuild(true);
+    selectFolder(toQString(doc_.vars.GetText(u"dv_recent_folder")));
+    refreshContents();
 }
 
 void MainWindow::refreshContents(unsigned flags) {
@@ -201,6 +206,14 @@ void MainWindow::TabCaptionsChanged() {
 void MainWindow::SelectFolder(std::u16string_view path) { selectFolder(toQString(path)); }
 
 void MainWindow::RefreshContents(int flags) { refreshContents(static_cast<unsigned>(flags)); }
+
+void MainWindow::ShowTreeHint(std::u16string_view text) { folders_->showHint(toQString(text)); }
+
+void MainWindow::OpenFolderProperties(std::u16string_view folderGuid) {
+    // The column manager comes with its own branch; until it is wired here the button stays hidden.
+    const FolderPropertiesDialog::ManageFields manageFields = nullptr;
+    FolderPropertiesDialog(doc_, toQString(folderGuid), manageFields, this).exec();
+}
 
 void MainWindow::PeriodicRefresh() {
     DvSweepExpiredTemporaryTasks(doc_);

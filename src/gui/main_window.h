@@ -16,10 +16,8 @@ class QSplitter;
 class QSystemTrayIcon;
 class QTabWidget;
 class QTreeView;
-class QTreeWidget;
-class QTreeWidgetItem;
 class CDvDoc;
-class CDvFolder;
+class FolderTree;
 class ItemListModel;
 
 class MainWindow final : public QMainWindow,
@@ -57,8 +55,9 @@ private:
     void buildViewMenu();
     void buildTray();
     void rebuildFolderTree();
-    void addFolderNode(QTreeWidgetItem* parent, const CDvFolder& folder);
     void selectFolder(const QString& path);
+    /// After another database was opened into the document: its tree, recent folder and view.
+    void databaseSwitched();
     void restoreLayout();
     void storeLayout();
     void hideToTray();
@@ -75,6 +74,8 @@ private:
     void RebuildFolderTree() override { rebuildFolderTree(); }
     void SelectFolder(std::u16string_view path) override;
     void RefreshContents(int flags) override;
+    void ShowTreeHint(std::u16string_view text) override;
+    void OpenFolderProperties(std::u16string_view folderGuid) override;
 
     CDvDoc& doc_;
     DvTimerDuties duties_;
@@ -82,7 +83,7 @@ private:
     CDvViewContents contents_;
     QTimer timer_;
     QSplitter* splitter_ = nullptr;
-    QTreeWidget* folders_ = nullptr;
+    FolderTree* folders_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     QLabel* advisor_ = nullptr;
     QSystemTrayIcon* tray_ = nullptr;

@@ -149,7 +149,7 @@ int QtUi::Choose(std::u16string_view title, std::u16string_view text, const std:
 bool QtUi::AskOpenFile(std::u16string_view title, const std::filesystem::path& folder, std::u16string_view pattern,
                        std::filesystem::path& chosen) {
     const QString file = QFileDialog::getOpenFileName(parent_, toQString(title), QString::fromStdString(folder.string()),
-                                                      QStringLiteral("Dayvault (%1)").arg(toQString(pattern)));
+                                                      QStringLiteral("Dayvault documents (%1)").arg(toQString(pattern)));
     if (file.isEmpty()) return false;
     chosen = file.toStdString();
     return true;
