@@ -33,7 +33,7 @@ bool DvSwitchDatabase(CDvDoc& doc, const fs::path& mainFile) {
 
 bool DvOpenDatabaseCommand(CDvDoc& doc) {
     fs::path chosen;
-    if (!dv::ui().AskOpenFile(u"Select a file", DocumentsFolder(true), u"*.dayvault", chosen)) return false;
+    if (!dv::ui().AskOpenFile(u"Select a file", DocumentsFolder(false), u"*.dayvault", chosen)) return false;
     chosen = mainFileOf(chosen);
     if (!doc.mainFilePath.empty() && sameFile(chosen, doc.mainFilePath)) {
         dv::ui().ShowMessage(u"You are currently working with this database, aborting");

@@ -177,6 +177,12 @@ void FolderTree::moveSelectedDown() {
 }
 
 bool FolderTree::renameFolder(const QString& guid, const QString& newName) {
+    if (newName.isEmpty()) return false;  // an emptied name changes nothing
+    // A separator would make the name a path: refused like in the properties dialog.
+    if (!DvIsAcceptableFolderName(fromQString(newName))) {
+        dv::ui().ShowMessage(u"Unacceptable folder name");
+        return false;
+    }
     std::u16string oldPath, newPath;
     {
         auto lock = doc_.Lock();
