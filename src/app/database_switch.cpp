@@ -39,5 +39,6 @@ bool DvOpenDatabaseCommand(CDvDoc& doc) {
         dv::ui().ShowMessage(u"You are currently working with this database, aborting");
         return false;
     }
-    return DvSwitchDatabase(doc, chosen);
+    DvSwitchDatabase(doc, chosen);
+    return true;
 }

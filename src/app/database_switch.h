@@ -13,5 +13,6 @@ bool DvSwitchDatabase(CDvDoc& doc, const std::filesystem::path& mainFile);
 
 /// "&Open database": asks for a file in the documents folder, refuses the database already
 /// open ("You are currently working with this database, aborting"), then switches to it.
-/// True when another database is now open.
+/// True when the document was opened anew, with the chosen database or, after that failed, with
+/// the previous one; false when nothing changed (cancelled or refused).
 bool DvOpenDatabaseCommand(CDvDoc& doc);

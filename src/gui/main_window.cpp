@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QSystemTrayIcon>
@@ -117,8 +118,7 @@ void MainWindow::buildFileMenu() {
         if (dialog.exec() == QDialog::Accepted) databaseSwitched();
     });
     connect(file->addAction(QStringLiteral("&Open database")), &QAction::triggered, this, [this] {
-        DvOpenDatabaseCommand(doc_);
-        databaseSwitched();  // also when the previous database came back after a failed open
+        if (DvOpenDatabaseCommand(doc_)) databaseSwitched();
     });
     connect(file->addAction(QStringLiteral("Database &Properties")), &QAction::triggered, this, [this] {
         DatabasePropertiesDialog(doc_, this).exec();
@@ -185,8 +185,11 @@ void MainWindow::selectFolder(const QString& path) { folders_->selectPath(path);
 QString MainWindow::currentFolder() const { return folders_->currentPath(); }
 
 void MainWindow::databaseSwitched() {
-    folders_->rebuild(true);
-    selectFolder(toQString(doc_.vars.GetText(u"dv_recent_folder")));
+    {
+        const QSignalBlocker once(folders_);  // one refresh below, not one per step
+        folders_->rebuild(true);
+        selectFolder(toQString(doc_.vars.GetText(u"dv_recent_folder")));
+    }
     refreshContents();
 }
 

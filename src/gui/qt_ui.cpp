@@ -72,6 +72,9 @@ public:
         connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
         form->addRow(buttons);
         setLayout(form);
+        // Wrapped notes would otherwise squeeze the dialog into a tall narrow column.
+        setMinimumWidth(420);
+        password_.setFocus();
     }
     const std::u16string& password() const { return model_.Password(); }
 
@@ -128,6 +131,7 @@ void QtUi::OfferAdvisor(std::u16string_view text) {
 int QtUi::Choose(std::u16string_view title, std::u16string_view text, const std::vector<std::u16string>& choices) {
     QDialog dialog(parent_);
     dialog.setWindowTitle(toQString(title));
+    dialog.setMinimumWidth(440);
     auto* layout = new QVBoxLayout(&dialog);
     auto* label = new QLabel(messageText(text));
     label->setWordWrap(true);

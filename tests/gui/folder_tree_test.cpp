@@ -338,8 +338,9 @@ TEST_F(FolderTreeFixture, OpeningAnotherDatabaseAndBackRestoresEachOnesFolder) {
     EXPECT_EQ(childNames(rootNode()), (QStringList{QStringLiteral("Work"), QStringLiteral("Home")}));
     EXPECT_TRUE(ui.messages.empty()) << testing::PrintToString(ui.messagesUtf8());
 
+    select(QStringLiteral("\\Work\\Projects"));
     ui.files = {main};
     open->trigger();
     EXPECT_EQ(ui.messages, std::vector<std::u16string>{u"You are currently working with this database, aborting"});
-    EXPECT_EQ(window->currentFolder(), QStringLiteral("\\Home"));
+    EXPECT_EQ(window->currentFolder(), QStringLiteral("\\Work\\Projects"));  // nothing reopened
 }
