@@ -16,7 +16,8 @@ public:
     using ManageFields = std::function<void(const QString& folderPath, int itemType)>;
 
     /// Without `manageFields` the "Manage fields of this folder..." button is not shown.
-    FolderPropertiesDialog(CDvDoc& doc, const QString& folderGuid, ManageFields manageFields, QWidget* parent = nullptr);
+    FolderPropertiesDialog(CDvDoc& doc, const QString& folderGuid, ManageFields manageFields,
+                           QWidget* parent = nullptr);
 
     QLineEdit* nameField() const { return name_; }
     QPushButton* manageFieldsButton() const { return manage_; }

@@ -253,6 +253,15 @@ void FolderTree::contextMenuEvent(QContextMenuEvent* event) {
     menu->exec(at);
 }
 
+// Del on the focused tree is the folder's delete, even when a menu of the window has Del for items.
+bool FolderTree::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        event->accept();
+        return true;
+    }
+    return QTreeWidget::event(event);
+}
+
 void FolderTree::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Delete) {  // with or without Shift: the folder goes completely
         deleteSelectedFolder();
@@ -277,8 +286,12 @@ void FolderTree::showHint(const QString& text) {
     }
     hint_->setText(text);
     hint_->adjustSize();
-    const QRect node = currentItem() ? visualItemRect(currentItem()) : QRect();
-    hint_->move(viewport()->mapToGlobal(QPoint(node.left() + 24, node.bottom() + 2)));
+    // Beside the node's name, so the folders around it stay readable.
+    const QTreeWidgetItem* item = currentItem();
+    const QRect node = item ? visualItemRect(item) : QRect();
+    const int iconAndGap = style()->pixelMetric(QStyle::PM_SmallIconSize) + 12;
+    const int textEnd = item ? node.left() + iconAndGap + fontMetrics().horizontalAdvance(item->text(0)) : 0;
+    hint_->move(viewport()->mapToGlobal(QPoint(textEnd + 8, node.center().y() - hint_->height() / 2)));
     hint_->show();
 }
 

@@ -51,6 +51,7 @@ public:
     bool dropLinks(const QMimeData* mime, Qt::KeyboardModifiers keys, const QString& targetPath);
 
 protected:
+    bool event(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     QStringList mimeTypes() const override;

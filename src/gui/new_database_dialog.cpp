@@ -14,7 +14,9 @@
 
 namespace {
 
-QString dialogText(std::u16string_view text) { return toQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+QString dialogText(std::u16string_view text) {
+    return toQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
 
 }  // namespace
 
@@ -28,7 +30,8 @@ NewDatabaseDialog::NewDatabaseDialog(QWidget* parent) : QDialog(parent) {
     auto* browse = new QPushButton(QStringLiteral("..."));
     browse->setFixedWidth(32);
     connect(browse, &QPushButton::clicked, this, [this] {
-        const QString chosen = QFileDialog::getExistingDirectory(this, QStringLiteral("Create in folder:"), folder_->text());
+        const QString chosen =
+            QFileDialog::getExistingDirectory(this, QStringLiteral("Create in folder:"), folder_->text());
         if (!chosen.isEmpty()) folder_->setText(chosen);
     });
     auto* folderRow = new QHBoxLayout;
