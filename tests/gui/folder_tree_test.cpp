@@ -344,3 +344,13 @@ TEST_F(FolderTreeFixture, OpeningAnotherDatabaseAndBackRestoresEachOnesFolder) {
     EXPECT_EQ(ui.messages, std::vector<std::u16string>{u"You are currently working with this database, aborting"});
     EXPECT_EQ(window->currentFolder(), QStringLiteral("\\Work\\Projects"));  // nothing reopened
 }
+
+TEST_F(FolderTreeFixture, AFolderWithItsOwnColourShowsItAndOthersKeepTheDefault) {
+    CDvFolder* coloured = doc.FindFolder(u"\\Home");
+    coloured->flags = CDvFolder::kOwnColour;
+    coloured->colour = 0x00336699;  // stored as blue, green, red
+    doc.FindFolder(u"\\Work")->colour = 0x000000FF;  // without the flag: not a colour
+    tree->rebuild();
+    EXPECT_EQ(tree->itemForPath(QStringLiteral("\\Home"))->foreground(0).color(), QColor(0x99, 0x66, 0x33));
+    EXPECT_EQ(tree->itemForPath(QStringLiteral("\\Work"))->foreground(0).style(), Qt::NoBrush);
+}
