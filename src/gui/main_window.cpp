@@ -8,16 +8,19 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QSystemTrayIcon>
 #include <QStyle>
 #include <QTabWidget>
 #include <QToolBar>
+#include <QToolButton>
 #include <QTreeView>
-#include <QTreeWidget>
+#include <QVBoxLayout>
 
 #include "app/database_session.h"
+#include "app/database_switch.h"
 #include "app/log.h"
 #include "app/options.h"
 #include "app/startup.h"
@@ -29,6 +32,10 @@
 #include "gui/item_list_view.h"
 #include "gui/item_properties_dialog.h"
 #include "gui/program_icon.h"
+#include "gui/database_properties_dialog.h"
+#include "gui/folder_properties_dialog.h"
+#include "gui/folder_tree.h"
+#include "gui/new_database_dialog.h"
 #include "gui/qt_ui.h"
 #include "platform/locations.h"
 #include "platform/text.h"
@@ -37,7 +44,6 @@
 namespace {
 
 constexpr int kTickMs = 100;
-constexpr int kPathRole = Qt::UserRole + 1;
 
 struct TabSpec {
     int itemType;
@@ -79,8 +85,18 @@ void MainWindow::registerRequests() {
 }
 
 void MainWindow::buildFolderTree() {
-    folders_ = new QTreeWidget(splitter_);
-    folders_->setHeaderHidden(true);
+    auto* pane = new QWidget(splitter_);
+    auto* layout = new QVBoxLayout(pane);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    auto* newFolder = new QToolButton;
+    newFolder->setText(QStringLiteral("New folder"));
+    newFolder->setToolTip(QStringLiteral("Create a subfolder of the selected folder"));
+    folders_ = new FolderTree(doc_);
+    connect(newFolder, &QToolButton::clicked, folders_, &FolderTree::newFolder);
+    layout->addWidget(newFolder, 0, Qt::AlignLeft);
+    layout->addWidget(folders_, 1);
+    folders_->setRefreshHook([this] { refreshContents(); });
     connect(folders_, &QTreeWidget::currentItemChanged, this, [this] { refreshContents(); });
 }
 
@@ -161,6 +177,17 @@ void MainWindow::buildMenus() {
 
 void MainWindow::buildFileMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    connect(file->addAction(QStringLiteral("&New database")), &QAction::triggered, this, [this] {
+        NewDatabaseDialog dialog(this);
+        if (dialog.exec() == QDialog::Accepted) databaseSwitched();
+    });
+    connect(file->addAction(QStringLiteral("&Open database")), &QAction::triggered, this, [this] {
+        if (DvOpenDatabaseCommand(doc_)) databaseSwitched();
+    });
+    connect(file->addAction(QStringLiteral("Database &Properties")), &QAction::triggered, this, [this] {
+        DatabasePropertiesDialog(doc_, this).exec();
+    });
+    file->addSeparator();
     QAction* save = file->addAction(QStringLiteral("&Save now"));
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, [this] {
@@ -293,38 +320,19 @@ void MainWindow::start() {
 
 void MainWindow::offerAdvisor(const QString& text) { advisor_->offer(text); }
 
-void MainWindow::rebuildFolderTree() {
-    const QString keep = currentFolder();
-    folders_->clear();
+void MainWindow::rebuildFolderTree() { folders_->rebuild(); }
+
+void MainWindow::selectFolder(const QString& path) { folders_->selectPath(path); }
+
+QString MainWindow::currentFolder() const { return folders_->currentPath(); }
+
+void MainWindow::databaseSwitched() {
     {
-        auto lock = doc_.Lock();
-        addFolderNode(nullptr, doc_.root);
+        const QSignalBlocker once(folders_);  // one refresh below, not one per step
+        folders_->rebuild(true);
+        selectFolder(toQString(doc_.vars.GetText(u"dv_recent_folder")));
     }
-    folders_->expandToDepth(0);
-    selectFolder(keep);
-}
-
-void MainWindow::addFolderNode(QTreeWidgetItem* parent, const CDvFolder& folder) {
-    auto* node = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(folders_);
-    node->setText(0, toQString(folder.title));
-    node->setData(0, kPathRole, toQString(FolderPath(&folder)));
-    for (const auto& child : folder.Children()) addFolderNode(node, *child);
-}
-
-void MainWindow::selectFolder(const QString& path) {
-    const QString wanted = path.isEmpty() ? QStringLiteral("\\") : path;
-    QTreeWidgetItemIterator it(folders_);
-    for (; *it; ++it)
-        if ((*it)->data(0, kPathRole).toString().compare(wanted, Qt::CaseInsensitive) == 0) {
-            folders_->setCurrentItem(*it);
-            return;
-        }
-    if (folders_->topLevelItemCount()) folders_->setCurrentItem(folders_->topLevelItem(0));
-}
-
-QString MainWindow::currentFolder() const {
-    const QTreeWidgetItem* item = folders_->currentItem();
-    return item ? item->data(0, kPathRole).toString() : QString();
+    refreshContents();
 }
 
 void MainWindow::refreshContents(unsigned flags) {
@@ -346,6 +354,15 @@ void MainWindow::TabCaptionsChanged() {
 void MainWindow::SelectFolder(std::u16string_view path) { selectFolder(toQString(path)); }
 
 void MainWindow::RefreshContents(int flags) { refreshContents(static_cast<unsigned>(flags)); }
+
+void MainWindow::ShowTreeHint(std::u16string_view text) { folders_->showHint(toQString(text)); }
+
+void MainWindow::OpenFolderProperties(std::u16string_view folderGuid) {
+    const FolderPropertiesDialog::ManageFields manageFields = [this](const QString& path, int type) {
+        DvOpenColumnManager(this, doc_, path, type);
+    };
+    FolderPropertiesDialog(doc_, toQString(folderGuid), manageFields, this).exec();
+}
 
 void MainWindow::PeriodicRefresh() {
     DvSweepExpiredTemporaryTasks(doc_);

@@ -19,11 +19,10 @@ class QSplitter;
 class QSystemTrayIcon;
 class QTabWidget;
 class QTreeView;
-class QTreeWidget;
-class QTreeWidgetItem;
 class CDvDoc;
 class CDvFolder;
 class ItemCommandMenu;
+class FolderTree;
 class ItemListModel;
 class ItemListView;
 
@@ -70,8 +69,9 @@ private:
     void registerRequests();
     void buildTray();
     void rebuildFolderTree();
-    void addFolderNode(QTreeWidgetItem* parent, const CDvFolder& folder);
     void selectFolder(const QString& path);
+    /// After another database was opened into the document: its tree, recent folder and view.
+    void databaseSwitched();
     void restoreLayout();
     void storeLayout();
     void hideToTray();
@@ -95,6 +95,8 @@ private:
 
     /// The list of the selected tab, or nullptr.
     ItemListView* currentList() const;
+    void ShowTreeHint(std::u16string_view text) override;
+    void OpenFolderProperties(std::u16string_view folderGuid) override;
 
     CDvDoc& doc_;
     DvTimerDuties duties_;
@@ -103,7 +105,7 @@ private:
     DvMainWindowRequests requests_;
     QTimer timer_;
     QSplitter* splitter_ = nullptr;
-    QTreeWidget* folders_ = nullptr;
+    FolderTree* folders_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     AdvisorPane* advisor_ = nullptr;
     QSystemTrayIcon* tray_ = nullptr;

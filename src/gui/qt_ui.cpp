@@ -73,6 +73,9 @@ public:
         connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
         form->addRow(buttons);
         setLayout(form);
+        // Wrapped notes would otherwise squeeze the dialog into a tall narrow column.
+        setMinimumWidth(420);
+        password_.setFocus();
     }
     const std::u16string& password() const { return model_.Password(); }
 
@@ -129,6 +132,7 @@ void QtUi::OfferAdvisor(std::u16string_view text) {
 int QtUi::Choose(std::u16string_view title, std::u16string_view text, const std::vector<std::u16string>& choices) {
     QDialog dialog(parent_);
     dialog.setWindowTitle(toQString(title));
+    dialog.setMinimumWidth(440);
     auto* layout = new QVBoxLayout(&dialog);
     auto* label = new QLabel(messageText(text));
     label->setWordWrap(true);
@@ -150,7 +154,7 @@ int QtUi::Choose(std::u16string_view title, std::u16string_view text, const std:
 bool QtUi::AskOpenFile(std::u16string_view title, const std::filesystem::path& folder, std::u16string_view pattern,
                        std::filesystem::path& chosen) {
     const QString file = QFileDialog::getOpenFileName(parent_, toQString(title), QString::fromStdString(folder.string()),
-                                                      QStringLiteral("Dayvault (%1)").arg(toQString(pattern)));
+                                                      QStringLiteral("Dayvault documents (%1)").arg(toQString(pattern)));
     if (file.isEmpty()) return false;
     chosen = file.toStdString();
     return true;
