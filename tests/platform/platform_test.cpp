@@ -130,6 +130,7 @@ TEST(LocaleText, CollationKeysOrderAsCollationDoes) {
 TEST(CodePage, DefaultsToWindows1250WithQuestionMarks) {
     if (std::getenv("DAYVAULT_CODEPAGE")) GTEST_SKIP() << "code page overridden";
     EXPECT_EQ(dv::codePageName(), "windows-1250");
+    EXPECT_EQ(dv::windowsCodePage(), 1250);
     EXPECT_EQ(dv::toCodePage(fromUtf8("Łódź")), std::string("\xA3\xF3\x64\x9F"));
     EXPECT_EQ(dv::toCodePage(fromUtf8("a\xE2\x82\xAC" "b")), std::string("a\x80" "b"));  // euro sign is in 1250
     EXPECT_EQ(dv::toCodePage(u"\u65E5x"), "?x");                                       // no CJK in 1250
