@@ -137,6 +137,26 @@ TEST(CodePage, DefaultsToWindows1250WithQuestionMarks) {
     EXPECT_EQ(dv::fromCodePage("\xA3\xF3\x64\x9F"), fromUtf8("Łódź"));
 }
 
+TEST(Text, FirstInvalidUtf8) {
+    constexpr auto npos = std::string_view::npos;
+    const std::pair<std::string_view, std::size_t> cases[] = {
+        {"", npos},
+        {"plain ASCII", npos},
+        {"\xC5\x81\xC3\xB3" "d\xC5\xBA \xF0\x9F\x98\x80", npos},  // two-byte letters and an emoji
+        {"ab\xFF", 2},                                      // never a UTF-8 byte
+        {"a\xC3", 1},                                       // cut off
+        {"a\xC3(b", 1},                                     // trail byte missing
+        {"\xC0\xAF", 0},                                    // overlong "/"
+        {"ok\xED\xA0\x80", 2},                              // a surrogate
+        {"\xF4\x90\x80\x80", 0},                            // beyond U+10FFFF
+        {"latin-1 caf\xE9", 11},
+    };
+    for (const auto& [text, expected] : cases) {
+        SCOPED_TRACE(testing::PrintToString(std::string(text)));
+        EXPECT_EQ(dv::firstInvalidUtf8(text), expected);
+    }
+}
+
 TEST(Guid, TextFormHasLowerCaseThirdGroupOnly) {
     const std::u16string g = dv::newGuidText();
     ASSERT_EQ(g.size(), 38u);
