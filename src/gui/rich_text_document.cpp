@@ -18,6 +18,7 @@ namespace {
 constexpr char16_t kLineSeparator = 0x2028;      // QChar::LineSeparator
 constexpr char16_t kParagraphSeparator = 0x2029;  // would split the block it is inserted into
 constexpr char16_t kObjectReplacement = 0xFFFC;   // an image or other object: no RTF text
+constexpr double kMaxPoints = 1638;               // the largest size RTF contents hold
 
 Qt::Alignment toQt(DvAlignment alignment) {
     switch (alignment) {
@@ -70,7 +71,7 @@ DvCharFormat fromQt(const QTextCharFormat& format, const QTextDocument& document
     // Text typed where no size was ever set shows in the document's font: store what is shown.
     const double points = format.hasProperty(QTextFormat::FontPointSize) ? format.fontPointSize()
                                                                           : document.defaultFont().pointSizeF();
-    if (points > 0) f.fontSize = std::max(1, int(std::lround(points * 2)));
+    if (points > 0) f.fontSize = int(std::lround(std::clamp(points, 0.5, kMaxPoints) * 2));
     return f;
 }
 

@@ -39,15 +39,6 @@ std::u16string decodeWith(UConverter* conv, std::string_view bytes) {
     return out;
 }
 
-}  // namespace
-
-const std::string& codePageName() {
-    static const std::string name = chooseCodePage();
-    return name;
-}
-
-namespace {
-
 // ICU lists "windows-NNN" among the aliases of every converter that Windows numbers, its own
 // names included ("windows-437" for ibm-437, "windows-65001" for UTF-8).
 std::optional<int> windowsNumberOf(const char* converter) {
@@ -70,6 +61,11 @@ std::optional<int> windowsNumberOf(const char* converter) {
 }
 
 }  // namespace
+
+const std::string& codePageName() {
+    static const std::string name = chooseCodePage();
+    return name;
+}
 
 std::optional<int> windowsCodePage() {
     static const std::optional<int> number = windowsNumberOf(codePageName().c_str());
