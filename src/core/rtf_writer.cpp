@@ -168,10 +168,11 @@ void Writer::writeCharacter(char16_t c) {
     }
 }
 
-// \u takes a signed 16-bit number; "?" is what a reader without Unicode shows instead.
+// \u takes a signed 16-bit number; "?" is what a reader without Unicode shows instead. The "?"
+// is written escaped: some readers skip the fallback and then one more plain character.
 void Writer::writeUnicode(char16_t unit) {
     word("u", static_cast<int16_t>(unit));
-    out_ += '?';
+    out_ += "\\'3f";
     delimit_ = false;
 }
 
