@@ -19,6 +19,7 @@
 #include "app/options.h"
 #include "app/startup.h"
 #include "core/doc.h"
+#include "gui/item_editors.h"
 #include "gui/item_list_model.h"
 #include "gui/qt_ui.h"
 #include "platform/locations.h"
@@ -92,6 +93,7 @@ void MainWindow::buildMenus() {
     buildFileMenu();
     buildItemMenu();
     buildViewMenu();
+    buildNewItemCommands();
 }
 
 void MainWindow::buildFileMenu() {
@@ -117,6 +119,66 @@ void MainWindow::buildItemMenu() {}
 
 // Panes, filter and search.
 void MainWindow::buildViewMenu() {}
+
+// Creating items and opening the selected one, each in the editor of its type.
+void MainWindow::buildNewItemCommands() {
+    QMenu* menu = nullptr;
+    for (QAction* action : menuBar()->actions())
+        if (action->menu() && action->text() == QStringLiteral("&Item")) menu = action->menu();
+    if (!menu) menu = menuBar()->addMenu(QStringLiteral("&Item"));
+    const auto newItem = [this](int type, bool temporary) {
+        if (type == 0) {
+            QApplication::beep();
+            return;
+        }
+        DvOpenNewItemDlg(this, doc_, type, fromQString(currentFolder()), false, temporary);
+        refreshContents();
+    };
+    QAction* any = menu->addAction(QStringLiteral("&New Item"));
+    any->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    connect(any, &QAction::triggered, this, [this, newItem] {
+        // The lists' tabs: General and Schedule make tasks, the others their own type.
+        const int tab = tabs_->currentIndex();
+        newItem(tab <= 1 ? DV_ITEM_TASK : tab < static_cast<int>(lists_.size()) ? lists_[static_cast<size_t>(tab)].itemType : 0,
+                false);
+    });
+    const struct {
+        const char* text;
+        int type;
+        bool temporary;
+    } kinds[] = {{"New &Task", DV_ITEM_TASK, false},     {"New To &Do", DV_ITEM_TODO, false},
+                 {"New &Note", DV_ITEM_NOTE, false},     {"New &Contact", DV_ITEM_CONTACT, false},
+                 {"New temporary Task", DV_ITEM_TASK, true}};
+    for (const auto& kind : kinds)
+        connect(menu->addAction(QString::fromLatin1(kind.text)), &QAction::triggered, this,
+                [newItem, type = kind.type, temporary = kind.temporary] { newItem(type, temporary); });
+    menu->addSeparator();
+    QAction* edit = menu->addAction(QStringLiteral("&Edit"));
+    connect(edit, &QAction::triggered, this, [this] {
+        const int tab = tabs_->currentIndex();
+        if (tab < 0 || tab >= static_cast<int>(lists_.size())) return;
+        const ListTab& list = lists_[static_cast<size_t>(tab)];
+        const QString guid = list.model->guidAt(list.view->currentIndex().row());
+        if (guid.isEmpty()) {
+            QApplication::beep();
+            return;
+        }
+        OpenItemEditor(fromQString(guid));
+    });
+    for (const ListTab& list : lists_) {
+        // Enter on a list opens its current item.
+        auto* enter = new QAction(list.view);
+        enter->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+        enter->setShortcutContext(Qt::WidgetShortcut);
+        list.view->addAction(enter);
+        connect(enter, &QAction::triggered, edit, &QAction::trigger);
+    }
+}
+
+void MainWindow::OpenItemEditor(std::u16string_view guid) {
+    DvOpenEditItemDlg(this, doc_, guid, false);
+    refreshContents();
+}
 
 void MainWindow::buildTray() {
     if (!QSystemTrayIcon::isSystemTrayAvailable()) return;

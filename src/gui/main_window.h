@@ -51,6 +51,7 @@ private:
     void buildFileMenu();
     void buildItemMenu();
     void buildViewMenu();
+    void buildNewItemCommands();
     void buildTray();
     void rebuildFolderTree();
     void addFolderNode(QTreeWidgetItem* parent, const CDvFolder& folder);
@@ -69,6 +70,7 @@ private:
     void RebuildFolderTree() override { rebuildFolderTree(); }
     void SelectFolder(std::u16string_view path) override;
     void RefreshContents(int flags) override;
+    void OpenItemEditor(std::u16string_view guid) override;
 
     CDvDoc& doc_;
     DvTimerDuties duties_;
