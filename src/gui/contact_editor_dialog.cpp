@@ -2,12 +2,12 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "core/contact_fields.h"
 #include "gui/qt_ui.h"
@@ -19,19 +19,16 @@ constexpr int kSectionColumns = 2;
 
 ContactEditorDialog::ContactEditorDialog(QWidget* parent, CDvDoc& doc, const CDvItem& item, std::u16string_view folder)
     : ItemEditorDialog(parent, doc, item, folder), contact_(model()) {
-    assemble(buildFields());
+    buildFields();
+    assemble(920, 760);
     showTitle();
 }
 
-QWidget* ContactEditorDialog::buildFields() {
-    auto* box = new QWidget;
-    auto* column = new QVBoxLayout(box);
-    column->setContentsMargins(0, 0, 0, 0);
-
+void ContactEditorDialog::buildFields() {
     manualTitle_ = new QCheckBox(toQString(CDvContactEditorModel::kManualTitleBox));
     manualTitle_->setObjectName(QStringLiteral("manualTitle"));
     manualTitle_->setChecked(contact_.manualTitle);
-    column->addWidget(manualTitle_);
+    addFieldRow(QString(), manualTitle_);
     connect(manualTitle_, &QCheckBox::toggled, this, [this](bool on) {
         contact_.manualTitle = on;
         if (on && contact_.title.empty()) contact_.title = contact_.ComposedTitle();  // a start to edit from
@@ -41,7 +38,9 @@ QWidget* ContactEditorDialog::buildFields() {
         if (contact_.manualTitle) contact_.title = fromQString(text);
     });
 
-    auto* names = new QGridLayout;
+    auto* namesBox = new QWidget;
+    auto* names = new QGridLayout(namesBox);
+    names->setContentsMargins(0, 0, 0, 0);
     const auto& nameFields = DvContactNameFieldNames();
     for (size_t i = 0; i < nameFields.size(); ++i) {
         auto* field = new QLineEdit(toQString(contact_.names[i]));
@@ -58,27 +57,31 @@ QWidget* ContactEditorDialog::buildFields() {
             if (!contact_.manualTitle) showTitle();
         });
     }
-    column->addLayout(names);
+    addFieldRow(namesBox);
 
     personal_ = new QPushButton(toQString(CDvContactEditorModel::kPersonalButton));
     business_ = new QPushButton(toQString(CDvContactEditorModel::kBusinessButton));
     personal_->setObjectName(QStringLiteral("personal"));
     business_->setObjectName(QStringLiteral("business"));
-    auto* sections = new QButtonGroup(box);
+    auto* sections = new QButtonGroup(this);
     for (QPushButton* button : {personal_, business_}) {
         button->setCheckable(true);
         sections->addButton(button);
     }
     personal_->setChecked(true);
-    auto* switchRow = new QHBoxLayout;
+    auto* switchBox = new QWidget;
+    auto* switchRow = new QHBoxLayout(switchBox);
+    switchRow->setContentsMargins(0, 0, 0, 0);
     switchRow->addWidget(personal_);
     switchRow->addWidget(business_);
     switchRow->addStretch();
-    column->addLayout(switchRow);
+    addFieldRow(switchBox);
     connect(personal_, &QPushButton::clicked, this, [this] { showSection(DvContactSection::Personal); });
     connect(business_, &QPushButton::clicked, this, [this] { showSection(DvContactSection::Business); });
 
-    auto* fields = new QGridLayout;
+    auto* fieldsBox = new QFrame;
+    fieldsBox->setFrameShape(QFrame::StyledPanel);
+    auto* fields = new QGridLayout(fieldsBox);
     const auto& sectionFields = DvContactSectionFieldNames();
     const int rows = (static_cast<int>(sectionFields.size()) + kSectionColumns - 1) / kSectionColumns;
     for (size_t i = 0; i < sectionFields.size(); ++i) {
@@ -95,8 +98,7 @@ QWidget* ContactEditorDialog::buildFields() {
     }
     fields->setColumnStretch(1, 1);
     fields->setColumnStretch(3, 1);
-    column->addLayout(fields);
-    return box;
+    addFieldRow(fieldsBox);
 }
 
 void ContactEditorDialog::readFields() {

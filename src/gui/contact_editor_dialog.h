@@ -26,7 +26,7 @@ protected:
     QString titleText() const override;
 
 private:
-    QWidget* buildFields();
+    void buildFields();
     void readFields();
     void showTitle();
 

@@ -26,8 +26,8 @@ DateTimePair::DateTimePair(QWidget* parent)
     date_->setDisplayFormat(QStringLiteral("ddd dd MMM yyyy"));
     time_->setDisplayFormat(QStringLiteral("HH:mm"));
     menu_->setText(QStringLiteral("..."));
-    row->addWidget(date_, 3);
-    row->addWidget(time_, 2);
+    row->addWidget(date_, 1);
+    row->addWidget(time_);
     row->addWidget(menu_);
     connect(date_, &QDateEdit::dateChanged, this, [this](QDate) {
         if (!showing_ && dateEdited) dateEdited(DvFromQDateTime(QDateTime(date_->date(), time_->time())));

@@ -1,7 +1,7 @@
 #include "gui/item_editor_dialog.h"
 
 #include <QDialogButtonBox>
-#include <QFormLayout>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,6 +48,7 @@ ItemEditorDialog::ItemEditorDialog(QWidget* parent, CDvDoc& doc, const CDvItem& 
       folders_(new QListWidget),
       contents_(new QTextEdit),
       image_(new ImageField(model_)),
+      grid_(new QGridLayout),
       buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel)),
       itemCommands_(new QPushButton(QStringLiteral("Item..."))) {
     setWindowTitle(toQString(model_.WindowTitle()));
@@ -71,8 +72,12 @@ ItemEditorDialog::ItemEditorDialog(QWidget* parent, CDvDoc& doc, const CDvItem& 
     note_->setStyleSheet(QStringLiteral("color: #a00000; font-weight: bold"));
     itemCommands_->setObjectName(QStringLiteral("itemCommands"));
     itemCommands_->setEnabled(model_.ItemCommandsEnabled());
-    buttons_->addButton(itemCommands_, QDialogButtonBox::ActionRole);
     okButton()->setEnabled(model_.CanConfirm());
+    auto* titleLabel = new QLabel(QStringLiteral("&Title:"));
+    titleLabel->setBuddy(title_);
+    grid_->addWidget(titleLabel, 0, 0);
+    grid_->addWidget(title_, 0, 1);
+    grid_->setColumnStretch(1, 1);
     connect(buttons_, &QDialogButtonBox::accepted, this, &ItemEditorDialog::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &ItemEditorDialog::reject);
     connect(itemCommands_, &QPushButton::clicked, this, &ItemEditorDialog::showItemCommands);
@@ -80,40 +85,74 @@ ItemEditorDialog::ItemEditorDialog(QWidget* parent, CDvDoc& doc, const CDvItem& 
 
 QPushButton* ItemEditorDialog::okButton() const { return buttons_->button(QDialogButtonBox::Ok); }
 
-void ItemEditorDialog::assemble(QWidget* ownFields, const QString& contentsLabel) {
-    auto* form = new QFormLayout;
-    form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
-    form->addRow(QStringLiteral("&Title:"), title_);
+void ItemEditorDialog::addFieldRow(const QString& label, QWidget* field) {
+    auto* caption = new QLabel(label);
+    caption->setBuddy(field);
+    addFieldRow(caption, field);
+}
+
+void ItemEditorDialog::addFieldRow(QWidget* caption, QWidget* field) {
+    const int row = grid_->rowCount();
+    grid_->addWidget(caption, row, 0);
+    grid_->addWidget(field, row, 1);
+    ownFields_.push_back(caption);
+    ownFields_.push_back(field);
+}
+
+void ItemEditorDialog::addFieldRow(const QString& label, QLayout* fields) {
+    auto* box = new QWidget;
+    fields->setContentsMargins(0, 0, 0, 0);
+    box->setLayout(fields);
+    addFieldRow(label, box);
+}
+
+void ItemEditorDialog::addFieldRow(QWidget* wholeRow) {
+    grid_->addWidget(wholeRow, grid_->rowCount(), 0, 1, 2);
+    ownFields_.push_back(wholeRow);
+}
+
+void ItemEditorDialog::assemble(int width, int height) {
+    const int keywordsRow = grid_->rowCount();
+    auto* keywordsCaption = new QLabel(QStringLiteral("&Keywords:"));
+    keywordsCaption->setBuddy(keywords_);
+    grid_->addWidget(keywordsCaption, keywordsRow, 0);
+    grid_->addWidget(keywords_, keywordsRow, 1);
+    QLabel* hint = keywords_->hintLabel();
+    grid_->addWidget(hint, keywordsRow + 1, 1);
+    hint->setVisible(false);
+    connect(keywords_, &QLineEdit::textChanged, hint, [hint] { hint->setVisible(!hint->text().isEmpty()); });
+
     auto* left = new QVBoxLayout;
-    left->addLayout(form);
-    if (ownFields) left->addWidget(ownFields);
-    auto* keywordsForm = new QFormLayout;
-    keywordsForm->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
-    keywordsForm->addRow(QStringLiteral("&Keywords:"), keywords_);
-    keywordsForm->addRow(QString(), keywords_->hintLabel());
-    left->addLayout(keywordsForm);
-    auto* contentsCaption = new QLabel(contentsLabel);
+    left->addLayout(grid_);
+    auto* contentsCaption = new QLabel(QStringLiteral("&Note:"));
     contentsCaption->setBuddy(contents_);
     left->addWidget(contentsCaption);
     left->addWidget(new FormatToolbar(contents_));
     left->addWidget(contents_, 1);
 
-    auto* right = new QVBoxLayout;
+    auto* rightColumn = new QWidget;
+    rightColumn->setFixedWidth(210);
+    auto* right = new QVBoxLayout(rightColumn);
+    right->setContentsMargins(0, 0, 0, 0);
     right->addWidget(image_);
     auto* foldersCaption = new QLabel(QStringLiteral("&Folders:"));
     foldersCaption->setBuddy(folders_);
     right->addWidget(foldersCaption);
-    folders_->setMinimumWidth(170);
     right->addWidget(folders_, 1);
 
     auto* body = new QHBoxLayout;
     body->addLayout(left, 1);
-    body->addLayout(right);
+    body->addWidget(rightColumn);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(itemCommands_);
+    bottom->addStretch();
+    bottom->addWidget(buttons_);
 
     auto* main = new QVBoxLayout(this);
     main->addWidget(note_);
     main->addLayout(body, 1);
-    main->addWidget(buttons_);
+    main->addLayout(bottom);
 
     if (model_.IsReadonly()) {
         // Subscribed items and read-only documents are shown, never changed.
@@ -122,9 +161,9 @@ void ItemEditorDialog::assemble(QWidget* ownFields, const QString& contentsLabel
         contents_->setReadOnly(true);
         folders_->setEnabled(false);
         image_->setEnabled(false);
-        if (ownFields) ownFields->setEnabled(false);
+        for (QWidget* field : ownFields_) field->setEnabled(false);
     }
-    resize(760, 560);
+    resize(width, height);
 }
 
 std::vector<std::u16string> ItemEditorDialog::selectedFolders() const {

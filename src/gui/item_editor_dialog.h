@@ -10,7 +10,9 @@
 #include "app/item_editor_model.h"
 
 class QDialogButtonBox;
+class QGridLayout;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -36,9 +38,15 @@ public:
     void accept() override;
 
 protected:
-    /// Lays the window out around `ownFields`; every editor calls it once at the end of its
-    /// constructor. `contentsLabel` names the rich-text box.
-    void assemble(QWidget* ownFields, const QString& contentsLabel = QStringLiteral("&Note:"));
+    // The editor's own fields go in rows under the title, labels lined up with "Title:" and
+    // "Keywords:". Rows added here are disabled together when the editor is read-only.
+    void addFieldRow(const QString& label, QWidget* field);
+    void addFieldRow(QWidget* caption, QWidget* field);
+    void addFieldRow(const QString& label, QLayout* fields);
+    void addFieldRow(QWidget* wholeRow);
+    /// Lays the window out; every editor calls it once at the end of its constructor, after its
+    /// own rows. `width` and `height` are the first size.
+    void assemble(int width = 780, int height = 580);
     /// Writes the editor's own fields into the working copy.
     virtual void applyFields() {}
     /// The title OK saves.
@@ -56,6 +64,8 @@ private:
     QListWidget* folders_;
     QTextEdit* contents_;
     ImageField* image_;
+    QGridLayout* grid_;
+    std::vector<QWidget*> ownFields_;
     QDialogButtonBox* buttons_;
     QPushButton* itemCommands_;
 };

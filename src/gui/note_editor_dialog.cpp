@@ -2,5 +2,5 @@
 
 NoteEditorDialog::NoteEditorDialog(QWidget* parent, CDvDoc& doc, const CDvItem& item, std::u16string_view folder)
     : ItemEditorDialog(parent, doc, item, folder) {
-    assemble(nullptr);
+    assemble();
 }

@@ -39,13 +39,16 @@ ReminderOptionsDialog::ReminderOptionsDialog(CDvVarSet& vars, QWidget* parent)
     customRow->addWidget(browse_);
     auto* play = new QPushButton(QStringLiteral("&Play"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->addButton(play, QDialogButtonBox::ActionRole);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(play);
+    bottom->addStretch();
+    bottom->addWidget(buttons);
 
     auto* main = new QVBoxLayout(this);
     main->addWidget(byDefault);
     main->addWidget(none);
     main->addLayout(customRow);
-    main->addWidget(buttons);
+    main->addLayout(bottom);
 
     const auto enable = [this] {
         readFields();

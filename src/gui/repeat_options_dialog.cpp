@@ -62,6 +62,7 @@ RepeatOptionsDialog::RepeatOptionsDialog(CDvVarSet& vars, QWidget* parent)
     monthDay_->setValue(static_cast<int>(dv::parseLeadingInt64(model_.monthDayText)));
     auto* monthForm = new QFormLayout;
     monthForm->setContentsMargins(24, 0, 0, 0);
+    monthForm->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     monthForm->addRow(QStringLiteral("Day of month (1-31):"), monthDay_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);

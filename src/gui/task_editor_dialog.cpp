@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -30,23 +29,17 @@ DvListOptions displayOptions() {
 TaskEditorDialog::TaskEditorDialog(QWidget* parent, CDvDoc& doc, const CDvItem& item, std::u16string_view folder)
     : ItemEditorDialog(parent, doc, item, folder),
       task_(model(), displayOptions(), GetOptions(true).GetBool(kDvOptShowRemindersByDefault)) {
-    assemble(buildFields());
+    buildFields();
+    assemble();
 }
 
-QWidget* TaskEditorDialog::buildFields() {
-    auto* box = new QWidget;
-    auto* grid = new QGridLayout(box);
-    grid->setContentsMargins(0, 0, 0, 0);
-    int row = 0;
-
+void TaskEditorDialog::buildFields() {
     start_ = new DateTimePair;
     start_->setObjectName(QStringLiteral("start"));
     end_ = new DateTimePair;
     end_->setObjectName(QStringLiteral("end"));
-    grid->addWidget(new QLabel(QStringLiteral("Start:")), row, 0);
-    grid->addWidget(start_, row++, 1, 1, 3);
-    grid->addWidget(new QLabel(QStringLiteral("End:")), row, 0);
-    grid->addWidget(end_, row++, 1, 1, 3);
+    addFieldRow(QStringLiteral("Start:"), start_);
+    addFieldRow(QStringLiteral("End:"), end_);
     DvTaskTimeRules& times = task_.Times();
     start_->dateEdited = [this, &times](const DvDateTime& v) { times.SetStartDate(v); showTimes(); };
     start_->timeEdited = [this, &times](const DvDateTime& v) { times.SetStartTime(v); showTimes(); };
@@ -74,10 +67,12 @@ QWidget* TaskEditorDialog::buildFields() {
     auto* repeatRow = new QHBoxLayout;
     repeatRow->addWidget(repeating_);
     repeatRow->addWidget(repeatMore);
-    repeatRow->addSpacing(12);
-    repeatRow->addWidget(summary_, 1);
+    repeatRow->addSpacing(24);
     repeatRow->addWidget(autoRemove_);
-    grid->addLayout(repeatRow, row++, 0, 1, 4);
+    repeatRow->addStretch();
+    addFieldRow(QString(), repeatRow);
+    summary_->setWordWrap(true);
+    addFieldRow(QString(), summary_);
     connect(repeating_, &QCheckBox::toggled, this, [this](bool on) {
         task_.repeating = on;
         showSummary();
@@ -110,8 +105,7 @@ QWidget* TaskEditorDialog::buildFields() {
     reminderRow->addWidget(new QLabel(toQString(DvReminderFields::kCountLabel)));
     reminderRow->addWidget(reminderMore);
     reminderRow->addStretch();
-    grid->addWidget(new QLabel(QStringLiteral("Reminder:")), row, 0);
-    grid->addLayout(reminderRow, row++, 1, 1, 3);
+    addFieldRow(QStringLiteral("Reminder:"), reminderRow);
     connect(reminderMore, &QPushButton::clicked, this, [this] {
         ReminderOptionsDialog options(model().Item().vars, this);
         options.exec();
@@ -129,10 +123,7 @@ QWidget* TaskEditorDialog::buildFields() {
     percentRow->addWidget(new QLabel(QStringLiteral("Completion:")));
     percentRow->addWidget(completion_);
     percentRow->addStretch();
-    grid->addWidget(new QLabel(QStringLiteral("Priority:")), row, 0);
-    grid->addLayout(percentRow, row++, 1, 1, 3);
-    grid->setColumnStretch(1, 1);
-    return box;
+    addFieldRow(QStringLiteral("Priority:"), percentRow);
 }
 
 void TaskEditorDialog::showTimes() {
@@ -141,7 +132,10 @@ void TaskEditorDialog::showTimes() {
     end_->setValue(times.EndDate(), times.EndTime());
 }
 
-void TaskEditorDialog::showSummary() { summary_->setText(toQString(task_.RepeatSummary())); }
+void TaskEditorDialog::showSummary() {
+    summary_->setText(toQString(task_.RepeatSummary()));
+    summary_->setVisible(!summary_->text().isEmpty());
+}
 
 void TaskEditorDialog::applyFields() {
     task_.repeating = repeating_->isChecked();

@@ -21,7 +21,7 @@ protected:
     void applyFields() override;
 
 private:
-    QWidget* buildFields();
+    void buildFields();
     void showTimes();
     void showSummary();
 

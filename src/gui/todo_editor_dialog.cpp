@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 
@@ -17,21 +16,17 @@ TodoEditorDialog::TodoEditorDialog(QWidget* parent, CDvDoc& doc, const CDvItem& 
     : ItemEditorDialog(parent, doc, item, folder),
       todo_(model(), DvListOptions{GetOptions(true).GetBool(kDvOptPriorityAsPercents),
                                    GetOptions(true).GetBool(kDvOptCompletedAsPercents)}) {
-    assemble(buildFields());
+    buildFields();
+    assemble();
 }
 
-QWidget* TodoEditorDialog::buildFields() {
-    auto* box = new QWidget;
-    auto* grid = new QGridLayout(box);
-    grid->setContentsMargins(0, 0, 0, 0);
-
+void TodoEditorDialog::buildFields() {
     deadlineBox_ = new QCheckBox(QStringLiteral("Deadline:"));
     deadlineBox_->setObjectName(QStringLiteral("deadlineBox"));
     deadlineBox_->setChecked(todo_.Deadline().Deadline());
     deadline_ = new DateTimePair;
     deadline_->setObjectName(QStringLiteral("deadline"));
-    grid->addWidget(deadlineBox_, 0, 0);
-    grid->addWidget(deadline_, 0, 1);
+    addFieldRow(deadlineBox_, deadline_);
     DvTodoDeadlineRules& rules = todo_.Deadline();
     connect(deadlineBox_, &QCheckBox::toggled, this, [this, &rules](bool on) {
         rules.SetDeadline(on);
@@ -56,10 +51,7 @@ QWidget* TodoEditorDialog::buildFields() {
     percentRow->addWidget(new QLabel(QStringLiteral("Completion:")));
     percentRow->addWidget(completion_);
     percentRow->addStretch();
-    grid->addWidget(new QLabel(QStringLiteral("Priority:")), 1, 0);
-    grid->addLayout(percentRow, 1, 1);
-    grid->setColumnStretch(1, 1);
-    return box;
+    addFieldRow(QStringLiteral("Priority:"), percentRow);
 }
 
 void TodoEditorDialog::showDeadline() {

@@ -17,7 +17,7 @@ protected:
     void applyFields() override;
 
 private:
-    QWidget* buildFields();
+    void buildFields();
     void showDeadline();
 
     CDvTodoEditorModel todo_;
