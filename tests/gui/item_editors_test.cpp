@@ -9,15 +9,22 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QMenuBar>
+#include <QPointer>
+#include <QTabWidget>
 #include <QTextEdit>
+#include <QTreeView>
 #include <QTimeEdit>
 
+#include "app/database_session.h"
+#include "app/log.h"
 #include "app/options.h"
 #include "core/doc.h"
 #include "gui/contact_editor_dialog.h"
 #include "gui/date_time_pair.h"
 #include "gui/item_editors.h"
 #include "gui/keywords_line_edit.h"
+#include "gui/main_window.h"
 #include "gui/qt_ui.h"
 #include "gui/task_editor_dialog.h"
 #include "ops/undo.h"
@@ -238,4 +245,87 @@ TEST_F(ItemEditorsTest, ASubscribedItemCannotBeConfirmed) {
     dialog.accept();
     EXPECT_EQ(only().title, u"From the team");
     EXPECT_EQ(DvUndoList().Count(), 0);
+}
+
+namespace {
+
+struct ItemCommandsTest : ::testing::Test {
+    TempDir home;
+    ScopedEnv config{"XDG_CONFIG_HOME", (home.path() / "config").string()};
+    ScriptedUi ui;
+    std::filesystem::path main = home.path() / "db" / "_main_data.dayvault";
+    CDvDoc doc;
+
+    ItemCommandsTest() {
+        DvSetLogFolder(home.path() / "logs");
+        CreateDatabaseFolder(home.path() / "db");
+        CDvDoc seed;
+        FindOrCreateFolderPath(seed.root, u"\\Work");
+        auto task = std::make_unique<CDvItem>(DvNewItem(DV_ITEM_TASK, false));
+        task->NewGuid();
+        task->title = u"Plan the week";
+        task->folders = {u"\\Work"};
+        seed.items.push_back(std::move(task));
+        seed.vars.SetText(u"dv_recent_folder", u"\\Work");
+        seed.Save(main);
+        GetOptions(false).LoadOptions();
+        DvUndoList().Clear();
+    }
+    ~ItemCommandsTest() override {
+        DvSetLogFolder({});
+        DvUndoList().Clear();
+    }
+
+    static QAction* command(MainWindow& window, const QString& text) {
+        for (QAction* action : window.findChildren<QAction*>())
+            if (action->text() == text) return action;
+        return nullptr;
+    }
+    /// The editor the last command opened beside the main window.
+    static ItemEditorDialog* openEditor() {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* editor = dynamic_cast<ItemEditorDialog*>(widget); editor && editor->isVisible()) return editor;
+        return nullptr;
+    }
+};
+
+}  // namespace
+
+TEST_F(ItemCommandsTest, NewItemOfTheCurrentTabIsFiledInTheCurrentFolder) {
+    ASSERT_TRUE(OpenDocument(main, true, &doc));
+    MainWindow window(doc);
+    window.start();
+    auto* tabs = window.findChild<QTabWidget*>();
+    tabs->setCurrentIndex(3);  // Notes
+    QAction* newItem = command(window, QStringLiteral("&New Item"));
+    ASSERT_NE(newItem, nullptr);
+    EXPECT_EQ(newItem->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    newItem->trigger();
+
+    QPointer<ItemEditorDialog> editor(openEditor());
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->windowTitle(), QStringLiteral("Note editing [New]"));
+    EXPECT_EQ(editor->selectedFolders(), std::vector<std::u16string>{u"\\Work"});
+    editor->titleField()->setText(QStringLiteral("Minutes"));
+    editor->okButton()->click();
+    EXPECT_EQ(tabs->tabText(3), QStringLiteral("Notes (1)"));  // the lists refill on saving
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(editor.isNull());  // a modeless editor goes away once saved
+}
+
+TEST_F(ItemCommandsTest, EditOpensTheSelectedItemOfTheCurrentList) {
+    ASSERT_TRUE(OpenDocument(main, true, &doc));
+    MainWindow window(doc);
+    window.start();
+    auto* tabs = window.findChild<QTabWidget*>();
+    tabs->setCurrentIndex(1);  // Schedule
+    auto* list = static_cast<QTreeView*>(tabs->currentWidget());
+    list->setCurrentIndex(list->model()->index(0, 0));
+    command(window, QStringLiteral("&Edit"))->trigger();
+
+    QPointer<ItemEditorDialog> editor(openEditor());
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->windowTitle(), QStringLiteral("Task editing"));
+    EXPECT_EQ(editor->titleField()->text(), QStringLiteral("Plan the week"));
+    editor->close();
 }
