@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QMenuBar>
 #include <QPointer>
@@ -26,6 +27,8 @@
 #include "gui/keywords_line_edit.h"
 #include "gui/main_window.h"
 #include "gui/qt_ui.h"
+#include "gui/reminder_options_dialog.h"
+#include "gui/repeat_options_dialog.h"
 #include "gui/task_editor_dialog.h"
 #include "ops/undo.h"
 #include "schedule/repeat_rule.h"
@@ -112,6 +115,27 @@ TEST_F(ItemEditorsTest, TheKeywordsBoxHintsAtCommas) {
     EXPECT_EQ(hint->text(), QStringLiteral("Do you remember, that you should separate keywords with commas, not spaces?"));
     dialog.keywordsField()->setText(QStringLiteral("home, work garden shop"));
     EXPECT_EQ(hint->text(), QString());
+}
+
+TEST_F(ItemEditorsTest, AutoCompleteReplacesOnlyTheKeywordAtTheCaret) {
+    auto other = std::make_unique<CDvItem>(DvNewItem(DV_ITEM_NOTE, false));
+    other->NewGuid();
+    other->folders = {u"\\Work"};
+    other->keywords = {u"workshop", u"budget"};
+    doc.items.push_back(std::move(other));
+
+    ItemEditorDialog& dialog = open(DvNewItem(DV_ITEM_NOTE, false));
+    KeywordsLineEdit* keywords = dialog.keywordsField();
+    keywords->setText(QStringLiteral("home, bud"));
+    keywords->setCursorPosition(9);
+    EXPECT_TRUE(keywords->autoComplete());
+    EXPECT_EQ(keywords->text(), QStringLiteral("home, budget"));
+    keywords->undo();  // the replacement is one undoable edit
+    EXPECT_EQ(keywords->text(), QStringLiteral("home, bud"));
+
+    keywords->setText(QStringLiteral("zzz"));
+    EXPECT_FALSE(keywords->autoComplete());
+    EXPECT_EQ(keywords->text(), QStringLiteral("zzz"));
 }
 
 TEST_F(ItemEditorsTest, ANewTaskKeepsItsEndAfterTheStartAndStoresRepetitionAndReminder) {
@@ -328,4 +352,45 @@ TEST_F(ItemCommandsTest, EditOpensTheSelectedItemOfTheCurrentList) {
     EXPECT_EQ(editor->windowTitle(), QStringLiteral("Task editing"));
     EXPECT_EQ(editor->titleField()->text(), QStringLiteral("Plan the week"));
     editor->close();
+}
+
+TEST_F(ItemEditorsTest, RepeatOptionsOpenOnTheRuleAndRefuseAZeroCount) {
+    CDvVarSet vars;
+    vars.SetText(kDvRepeatTypeVar, u"weekly");
+    vars.SetText(kDvRepeatWeekdaysVar, u"mon,thu,");
+    RepeatOptionsDialog dialog(vars);
+    QList<QCheckBox*> days = dialog.findChildren<QCheckBox*>();
+    ASSERT_EQ(days.size(), 7);
+    QStringList ticked;
+    for (QCheckBox* day : days)
+        if (day->isChecked()) ticked << day->text();
+    EXPECT_EQ(ticked, (QStringList{QStringLiteral("Monday"), QStringLiteral("Thursday")}));
+    auto* count = dialog.findChild<QSpinBox*>(QStringLiteral("count"));
+    EXPECT_FALSE(count->isEnabled());
+
+    for (QRadioButton* mode : dialog.findChildren<QRadioButton*>())
+        if (mode->text() == QStringLiteral("Every...")) mode->setChecked(true);
+    ASSERT_TRUE(count->isEnabled());
+    count->setValue(0);
+    dialog.accept();
+    EXPECT_EQ(ui.messages, std::vector<std::u16string>{u"Every 0 day(s)\r\nI can't do that."});
+    EXPECT_EQ(vars.GetText(kDvRepeatTypeVar), u"weekly");
+    count->setValue(3);
+    dialog.accept();
+    EXPECT_EQ(vars.GetText(kDvRepeatTypeVar), u"day(s)");
+    EXPECT_EQ(vars.GetText(kDvRepeatCountVar), u"3");
+}
+
+TEST_F(ItemEditorsTest, ReminderOptionsStoreTheChosenSound) {
+    CDvVarSet vars;
+    ReminderOptionsDialog dialog(vars);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Reminder options"));
+    auto* path = dialog.findChild<QLineEdit*>(QStringLiteral("soundPath"));
+    EXPECT_FALSE(path->isEnabled());
+    for (QRadioButton* sound : dialog.findChildren<QRadioButton*>())
+        if (sound->text() == QStringLiteral("&Custom")) sound->setChecked(true);
+    ASSERT_TRUE(path->isEnabled());
+    path->setText(QStringLiteral("gong"));
+    dialog.accept();
+    EXPECT_EQ(vars.GetText(u"dv_reminder_s_sound_path"), u"gong");
 }
