@@ -127,7 +127,7 @@ void ItemEditorDialog::assemble(int width, int height) {
     auto* contentsCaption = new QLabel(QStringLiteral("&Note:"));
     contentsCaption->setBuddy(contents_);
     left->addWidget(contentsCaption);
-    left->addWidget(new FormatToolbar(contents_));
+    left->addWidget(new FormatToolBar(contents_));
     left->addWidget(contents_, 1);
 
     auto* rightColumn = new QWidget;

@@ -234,7 +234,10 @@ TEST_F(ItemEditorsTest, EditingAnExistingItemRecordsItForUndo) {
         item->folders = {u"\\Work"};
         item->taskStart = DvDateTime::FromFields(2030, 1, 1, 8, 0, 0);
         item->taskEnd = DvDateTime::FromFields(2030, 1, 1, 9, 0, 0);
+        const std::string rtf = "{\\rtf1\\ansi {\\b Agenda}\\par written elsewhere}";
+        item->contents.Assign({reinterpret_cast<const uint8_t*>(rtf.data()), rtf.size()});
         doc.items.push_back(std::move(item));
+        const CDvByteMem storedContents = doc.items[0]->contents;
 
         ItemEditorDialog& dialog = open(*doc.items[0], u"\\Home");
         EXPECT_EQ(dialog.windowTitle(), QString::fromLatin1(kind.caption));
@@ -246,6 +249,7 @@ TEST_F(ItemEditorsTest, EditingAnExistingItemRecordsItForUndo) {
 
         EXPECT_EQ(only().title, u"After");
         EXPECT_EQ(only().taskStart, DvDateTime::FromFields(2030, 1, 1, 8, 0, 0));
+        EXPECT_EQ(only().contents, storedContents);  // contents not touched keep their stored form
         ASSERT_EQ(DvUndoList().Count(), 1);
         EXPECT_EQ(DvUndoList().At(0).kind, DvUndoKind::Modify);
         EXPECT_EQ(DvUndoList().At(0).items.at(0).title, u"Before");
