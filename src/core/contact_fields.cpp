@@ -21,3 +21,24 @@ const std::vector<std::u16string>& DvContactFieldNames() {
     }();
     return names;
 }
+
+const std::vector<std::u16string>& DvContactNameFieldNames() {
+    static const std::vector<std::u16string> names(std::begin(kNameFields), std::end(kNameFields));
+    return names;
+}
+
+const std::vector<std::u16string>& DvContactSectionFieldNames() {
+    static const std::vector<std::u16string> names(std::begin(kPerPlaceFields), std::end(kPerPlaceFields));
+    return names;
+}
+
+std::u16string DvComposeContactTitle(std::u16string_view first, std::u16string_view middle, std::u16string_view last,
+                                     std::u16string_view company) {
+    std::u16string title;
+    for (std::u16string_view name : {first, middle, last})
+        if (!name.empty()) (title += name) += u' ';
+    while (!title.empty() && title.back() == u' ') title.pop_back();
+    // Only when no name was given at all: a first name of blanks still counts as given.
+    if (first.empty() && middle.empty() && last.empty()) return std::u16string(company);
+    return title;
+}

@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QScrollBar>
 
 #include "gui/item_list_model.h"
@@ -176,4 +177,12 @@ void ItemListView::startDrag(Qt::DropActions supportedActions) {
     auto* drag = new QDrag(this);
     drag->setMimeData(payload);
     drag->exec(supportedActions, Qt::MoveAction);
+}
+
+void ItemListView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (!indexAt(event->position().toPoint()).isValid() && onEmptyDoubleClick) {
+        onEmptyDoubleClick();
+        return;
+    }
+    QTreeView::mouseDoubleClickEvent(event);
 }

@@ -24,6 +24,8 @@ public:
     std::function<void(const QString& hint)> onSorted;
     /// A right click (or the menu key) on the rows, at `globalPos`.
     std::function<void(const QPoint& globalPos)> onItemMenu;
+    /// A double click below the last row.
+    std::function<void()> onEmptyDoubleClick;
     /// A right click on the header.
     std::function<void(const QPoint& globalPos)> onHeaderMenu;
 
@@ -31,6 +33,7 @@ public:
     void setModel(QAbstractItemModel* model) override;
 
 protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void startDrag(Qt::DropActions supportedActions) override;
 
 private:

@@ -28,6 +28,7 @@
 #include "gui/advisor_pane.h"
 #include "gui/column_manager_dialog.h"
 #include "gui/item_command_menu.h"
+#include "gui/item_editors.h"
 #include "gui/item_list_model.h"
 #include "gui/item_list_view.h"
 #include "gui/item_properties_dialog.h"
@@ -72,6 +73,10 @@ MainWindow::MainWindow(CDvDoc& doc)
     buildNavigationBar();
     buildTray();
     connect(tabs_, &QTabWidget::currentChanged, this, [this] { refreshContents(); });
+    // A double click on a typed tab creates an item of its type.
+    connect(tabs_, &QTabWidget::tabBarDoubleClicked, this, [this](int tab) {
+        if (tab >= 1 && tab < static_cast<int>(lists_.size())) newItemOfType(lists_[static_cast<size_t>(tab)].itemType);
+    });
     connect(&timer_, &QTimer::timeout, this, [this] { duties_.Tick(); });
     registerRequests();
     DvSetDocumentEvents(this);
@@ -122,8 +127,9 @@ void MainWindow::buildTabs() {
             menu.exec(at);
         };
         connect(view, &QAbstractItemView::doubleClicked, this, [this, model](const QModelIndex& index) {
-            if (index.isValid()) ShowItemProperties({fromQString(model->guidAt(index.row()))});
+            if (index.isValid()) OpenItemEditor(fromQString(model->guidAt(index.row())));
         });
+        view->onEmptyDoubleClick = [this, type = spec.itemType] { newItemOfType(type); };
         tabs_->addTab(view, QString::fromLatin1(spec.name));
         lists_.push_back({spec.itemType, QString::fromLatin1(spec.name), model, view});
     }
@@ -172,6 +178,7 @@ void MainWindow::buildMenus() {
     buildFileMenu();
     buildItemMenu();
     buildViewMenu();
+    buildNewItemCommands();
     buildHelpMenu();
 }
 
@@ -273,6 +280,68 @@ void MainWindow::buildHelpMenu() {
     });
 }
 
+void MainWindow::newItemOfType(int type, bool temporary) {
+    if (type == 0) {
+        QApplication::beep();
+        return;
+    }
+    DvOpenNewItemDlg(this, doc_, type, fromQString(currentFolder()), false, temporary);
+    refreshContents();
+}
+
+// Creating items and opening the selected one, each in the editor of its type.
+void MainWindow::buildNewItemCommands() {
+    QMenu* menu = nullptr;
+    for (QAction* action : menuBar()->actions())
+        if (action->menu() && action->text() == QStringLiteral("&Item")) menu = action->menu();
+    if (!menu) menu = menuBar()->addMenu(QStringLiteral("&Item"));
+    const auto newItem = [this](int type, bool temporary) { newItemOfType(type, temporary); };
+    QAction* any = menu->addAction(QStringLiteral("&New Item"));
+    any->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    connect(any, &QAction::triggered, this, [this, newItem] {
+        // The lists' tabs: General and Schedule make tasks, the others their own type.
+        const int tab = tabs_->currentIndex();
+        newItem(tab <= 1 ? DV_ITEM_TASK : tab < static_cast<int>(lists_.size()) ? lists_[static_cast<size_t>(tab)].itemType : 0,
+                false);
+    });
+    const struct {
+        const char* text;
+        int type;
+        bool temporary;
+    } kinds[] = {{"New &Task", DV_ITEM_TASK, false},     {"New To &Do", DV_ITEM_TODO, false},
+                 {"New &Note", DV_ITEM_NOTE, false},     {"New &Contact", DV_ITEM_CONTACT, false},
+                 {"New temporary Task", DV_ITEM_TASK, true}};
+    for (const auto& kind : kinds)
+        connect(menu->addAction(QString::fromLatin1(kind.text)), &QAction::triggered, this,
+                [newItem, type = kind.type, temporary = kind.temporary] { newItem(type, temporary); });
+    // "&Edit" itself is in the Edit menu; Enter on a list does the same.
+    auto* edit = new QAction(this);
+    connect(edit, &QAction::triggered, this, [this] {
+        const int tab = tabs_->currentIndex();
+        if (tab < 0 || tab >= static_cast<int>(lists_.size())) return;
+        const ListTab& list = lists_[static_cast<size_t>(tab)];
+        const QString guid = list.model->guidAt(list.view->currentIndex().row());
+        if (guid.isEmpty()) {
+            QApplication::beep();
+            return;
+        }
+        OpenItemEditor(fromQString(guid));
+    });
+    for (const ListTab& list : lists_) {
+        // Enter on a list opens its current item.
+        auto* enter = new QAction(list.view);
+        enter->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+        enter->setShortcutContext(Qt::WidgetShortcut);
+        list.view->addAction(enter);
+        connect(enter, &QAction::triggered, edit, &QAction::trigger);
+    }
+}
+
+void MainWindow::OpenItemEditor(std::u16string_view guid) {
+    DvOpenEditItemDlg(this, doc_, guid, false);
+    refreshContents();
+}
+
 void MainWindow::buildTray() {
     // Made even when no tray is there yet: an autostarted program may start before the panel.
     tray_ = new QSystemTrayIcon(DvProgramIcon(), this);
@@ -280,8 +349,11 @@ void MainWindow::buildTray() {
     trayMenu_ = new QMenu(QStringLiteral("Tray menu"), this);
     connect(trayMenu_->addAction(QStringLiteral("Show Dayvault")), &QAction::triggered, this, [this] { showFromTray(); });
     trayMenu_->addSeparator();
-    for (const char* entry : {"New Task", "New To do", "New Note", "New contact"})
-        trayMenu_->addAction(QString::fromLatin1(entry));  // connected with the item commands
+    const std::pair<const char*, int> newEntries[] = {
+        {"New Task", DV_ITEM_TASK}, {"New To do", DV_ITEM_TODO}, {"New Note", DV_ITEM_NOTE}, {"New contact", DV_ITEM_CONTACT}};
+    for (const auto& [text, type] : newEntries)
+        connect(trayMenu_->addAction(QString::fromLatin1(text)), &QAction::triggered, this,
+                [this, type = type] { newItemOfType(type); });
     trayMenu_->addSeparator();
     // The reminder windows take this request once they exist.
     trayMenu_->addAction(QStringLiteral("Minimize all reminders"));

@@ -67,6 +67,9 @@ private:
     void buildHelpMenu();
     void buildNavigationBar();
     void registerRequests();
+    void buildNewItemCommands();
+    /// Opens the editor of a new item of `type` in the current folder; beeps for type 0.
+    void newItemOfType(int type, bool temporary = false);
     void buildTray();
     void rebuildFolderTree();
     void selectFolder(const QString& path);
@@ -97,6 +100,7 @@ private:
     ItemListView* currentList() const;
     void ShowTreeHint(std::u16string_view text) override;
     void OpenFolderProperties(std::u16string_view folderGuid) override;
+    void OpenItemEditor(std::u16string_view guid) override;
 
     CDvDoc& doc_;
     DvTimerDuties duties_;
