@@ -11,6 +11,7 @@
 #include <QStatusBar>
 #include <QSystemTrayIcon>
 #include <QTabWidget>
+#include <QToolBar>
 #include <QTreeView>
 #include <QTreeWidget>
 
@@ -19,8 +20,12 @@
 #include "app/options.h"
 #include "app/startup.h"
 #include "core/doc.h"
+#include "gui/filter_pane.h"
+#include "gui/general_tab.h"
 #include "gui/item_list_model.h"
 #include "gui/qt_ui.h"
+#include "gui/quick_search_box.h"
+#include "gui/search_tool_dialog.h"
 #include "platform/locations.h"
 #include "platform/text.h"
 #include "ops/temporary_task_sweep.h"
@@ -75,7 +80,14 @@ void MainWindow::buildTabs() {
         view->setModel(model);
         view->setSelectionMode(QAbstractItemView::ExtendedSelection);
         view->header()->setStretchLastSection(true);
-        tabs_->addTab(view, QString::fromLatin1(spec.name));
+        QWidget* page = view;
+        if (lists_.empty()) {  // the General tab: the agenda beside the to-do list
+            general_ = new GeneralTab(doc_, view);
+            general_->agenda().filter = [this](const CDvItem& item) { return filter_.ItemPassesFilter(item); };
+            connect(general_, &GeneralTab::editItemRequested, this, [this](const QString& guid) { selectItemInList(guid); });
+            page = general_;
+        }
+        tabs_->addTab(page, QString::fromLatin1(spec.name));
         lists_.push_back({spec.itemType, QString::fromLatin1(spec.name), model, view});
     }
 }
@@ -117,7 +129,96 @@ void MainWindow::buildFileMenu() {
 void MainWindow::buildItemMenu() {}
 
 // Panes, filter and search.
-void MainWindow::buildViewMenu() {}
+void MainWindow::buildViewMenu() {
+    buildFilterPane();
+    buildQuickSearch();
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QAction* filter = view->addAction(QStringLiteral("Toogle &Live filter visibility"));
+    connect(filter, &QAction::triggered, this, [this] { togglePane(kPaneLiveFilter); });
+    QAction* calendar = view->addAction(QStringLiteral("Toogle &Calendar visibility"));
+    connect(calendar, &QAction::triggered, this, [this] { togglePane(kPaneCalendar); });
+    view->addSeparator();
+    QAction* search = view->addAction(QStringLiteral("&Search..."));
+    connect(search, &QAction::triggered, this, [this] { openSearchTool(); });
+    applyVisiblePanes();
+}
+
+// The live filter sits under the folder tree, which it narrows the lists of.
+void MainWindow::buildFilterPane() {
+    auto* left = new QSplitter(Qt::Vertical);
+    splitter_->insertWidget(0, left);
+    left->addWidget(folders_);
+    filterPane_ = new FilterPane(filter_, left);
+    left->addWidget(filterPane_);
+    left->setStretchFactor(0, 3);
+    left->setStretchFactor(1, 2);
+    // The pane has seen its own change; only the views need refilling.
+    connect(filterPane_, &FilterPane::refreshRequested, this, [this] { refreshContents(DV_REFRESH_KEEP_KEYWORDS); });
+}
+
+void MainWindow::buildQuickSearch() {
+    QToolBar* bar = addToolBar(QStringLiteral("Search"));
+    bar->setObjectName(QStringLiteral("searchBar"));
+    bar->setMovable(false);
+    quickSearch_ = new QuickSearchBox(doc_, bar);
+    bar->addWidget(quickSearch_);
+    connect(bar->addAction(QStringLiteral("Search...")), &QAction::triggered, this, [this] { openSearchTool(); });
+    connect(quickSearch_, &QuickSearchBox::itemChosen, this, [this](const QString& guid) { selectItemInList(guid); });
+    connect(quickSearch_, &QuickSearchBox::hintOffered, this, [this](const QString& hint) { offerAdvisor(hint); });
+}
+
+void MainWindow::togglePane(int pane) {
+    visiblePanes_ ^= pane;
+    applyVisiblePanes();
+}
+
+void MainWindow::applyVisiblePanes() {
+    filterPane_->setVisible(visiblePanes_ & kPaneLiveFilter);
+    general_->setCalendarVisible(visiblePanes_ & kPaneCalendar);
+}
+
+SearchToolDialog* MainWindow::openSearchTool() {
+    if (!searchTool_) {
+        const int tab = tabs_->currentIndex();
+        searchTool_ = new SearchToolDialog(doc_, currentFolder(), tab < 0 ? 0 : tab, this);
+        searchTool_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(searchTool_, &SearchToolDialog::itemChosen, this, [this](const QString& guid) { selectItemInList(guid); });
+    }
+    searchTool_->show();
+    searchTool_->raise();
+    searchTool_->activateWindow();
+    return searchTool_;
+}
+
+bool MainWindow::selectItemInList(const QString& guid) {
+    int type = 0;
+    {
+        auto lock = doc_.Lock();
+        const CDvItem* item = doc_.FindItemByGuid(fromQString(guid));
+        if (!item) return false;
+        type = item->itemType;
+    }
+    const auto tab = std::find_if(lists_.begin() + 1, lists_.end(), [type](const ListTab& t) { return t.itemType == type; });
+    if (tab == lists_.end()) return false;
+    const int index = static_cast<int>(tab - lists_.begin());
+    auto rowOf = [&] {
+        for (int row = 0; row < tab->model->rowCount(); ++row)
+            if (tab->model->guidAt(row).compare(guid, Qt::CaseInsensitive) == 0) return row;
+        return -1;
+    };
+    tabs_->setCurrentIndex(index);
+    int row = rowOf();
+    if (row < 0) {
+        selectFolder(QStringLiteral("\\"));
+        row = rowOf();
+    }
+    if (row < 0) return false;
+    const QModelIndex at = tab->model->index(row, 0);
+    tab->view->setCurrentIndex(at);
+    tab->view->scrollTo(at);
+    tab->view->setFocus();
+    return true;
+}
 
 void MainWindow::buildTray() {
     if (!QSystemTrayIcon::isSystemTrayAvailable()) return;
@@ -145,6 +246,8 @@ void MainWindow::start() {
     timer_.start(kTickMs);
     if (tray_) tray_->show();
     restoreLayout();
+    if (const CDvVar* panes = doc_.vars.Get(u"dv_recent_visiblewins")) visiblePanes_ = static_cast<int>(panes->AsInt64());
+    applyVisiblePanes();
     if (tray_ && GetOptions(true).GetBool(kDvOptStartMinimized, false)) return;
     show();
 }
@@ -190,12 +293,19 @@ void MainWindow::refreshContents(unsigned flags) {
     contents_.SetCurrentFolder(fromQString(folder));
     contents_.SetTabItemType(tabs_->currentIndex() < 0 ? kDvNoTab : tabs_->currentIndex());
     contents_.RefreshContents(flags);
+    if (!(flags & DV_REFRESH_KEEP_KEYWORDS)) filterPane_->syncKeywordList();
+    quickSearch_->setScope(folder, std::max(0, tabs_->currentIndex()));
     for (ListTab& list : lists_) list.model->refill(folder);
     setWindowTitle(QStringLiteral("Dayvault - %1").arg(QString::fromStdString(doc_.mainFilePath.string())));
 }
 
 void MainWindow::TabCaptionsChanged() {
     for (int tab = 0; tab < tabs_->count(); ++tab) tabs_->setTabText(tab, toQString(contents_.TabCaption(tab)));
+}
+
+void MainWindow::RefillAgenda() {
+    general_->agenda().folder = contents_.CurrentFolder();
+    general_->rebuild();
 }
 
 void MainWindow::SelectFolder(std::u16string_view path) { selectFolder(toQString(path)); }
@@ -210,10 +320,10 @@ void MainWindow::PeriodicRefresh() {
 
 void MainWindow::DocumentSaving(CDvDoc& doc) {
     doc.vars.SetText(u"dv_recent_folder", fromQString(currentFolder()));
-    const auto* list = static_cast<const QTreeView*>(tabs_->currentWidget());
+    // The General tab's page is not a list: its list is the to-do list inside it.
     const auto& tab = lists_[static_cast<size_t>(std::max(0, tabs_->currentIndex()))];
-    doc.vars.SetText(u"dv_recent_item", fromQString(tab.model->guidAt(list ? list->currentIndex().row() : -1)));
-    doc.vars.Set(u"dv_recent_visiblewins", CDvVar::FromInt64(0));
+    doc.vars.SetText(u"dv_recent_item", fromQString(tab.model->guidAt(tab.view->currentIndex().row())));
+    doc.vars.Set(u"dv_recent_visiblewins", CDvVar::FromInt64(visiblePanes_));
 }
 
 void MainWindow::restoreLayout() {

@@ -2,6 +2,7 @@
 // The main window: folder tree, the five tabs, the advisor line, the 100 ms heartbeat, the tray
 // icon and the exit procedure.
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 #include <memory>
 
@@ -20,7 +21,11 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class CDvDoc;
 class CDvFolder;
+class FilterPane;
+class GeneralTab;
 class ItemListModel;
+class QuickSearchBox;
+class SearchToolDialog;
 
 class MainWindow final : public QMainWindow,
                          private DvTimerListener,
@@ -43,6 +48,18 @@ public:
     /// Refills the selected tab and the captions; `flags` as CDvViewContents::RefreshContents.
     void refreshContents(unsigned flags = 0);
 
+    /// The panes the user can hide, as bits of `dv_recent_visiblewins`.
+    static constexpr int kPaneLiveFilter = 1;
+    static constexpr int kPaneCalendar = 2;
+    int visiblePanes() const { return visiblePanes_; }
+    /// Flips a pane's bit and shows or hides it.
+    void togglePane(int pane);
+    /// Switches to the list of the item's type and selects it there, widening the folder to the
+    /// root when the current folder does not hold it. False when the item is gone.
+    bool selectItemInList(const QString& guid);
+    /// "&Search...": the search tool on the current folder and tab.
+    SearchToolDialog* openSearchTool();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -55,6 +72,9 @@ private:
     void buildFileMenu();
     void buildItemMenu();
     void buildViewMenu();
+    void buildFilterPane();
+    void buildQuickSearch();
+    void applyVisiblePanes();
     void buildTray();
     void rebuildFolderTree();
     void addFolderNode(QTreeWidgetItem* parent, const CDvFolder& folder);
@@ -71,6 +91,7 @@ private:
     void DocumentSaving(CDvDoc& doc) override;
     // DvViewContentsListener
     void TabCaptionsChanged() override;
+    void RefillAgenda() override;
     // DvMainWindowPort
     void RebuildFolderTree() override { rebuildFolderTree(); }
     void SelectFolder(std::u16string_view path) override;
@@ -86,6 +107,11 @@ private:
     QTabWidget* tabs_ = nullptr;
     QLabel* advisor_ = nullptr;
     QSystemTrayIcon* tray_ = nullptr;
+    GeneralTab* general_ = nullptr;
+    FilterPane* filterPane_ = nullptr;
+    QuickSearchBox* quickSearch_ = nullptr;
+    QPointer<SearchToolDialog> searchTool_;
+    int visiblePanes_ = kPaneLiveFilter | kPaneCalendar;
     struct ListTab {
         int itemType;
         QString name;
