@@ -16,7 +16,11 @@
 
 namespace {
 
-QTextCharFormat formatFor(const DvAgendaRun& run) {
+// A command text such as "dv_item_edit:{GUID}" is no valid URL (the underscore may not be in a
+// scheme), and the browser hands links over as URLs: the anchor names the run instead.
+constexpr char kLinkScheme[] = "agenda-run";
+
+QTextCharFormat formatFor(const DvAgendaRun& run, size_t index) {
     QTextCharFormat f;
     switch (run.style) {
     case DvAgendaStyle::Plain:
@@ -58,7 +62,7 @@ QTextCharFormat formatFor(const DvAgendaRun& run) {
     }
     if (!run.link.empty()) {
         f.setAnchor(true);
-        f.setAnchorHref(toQString(run.link));
+        f.setAnchorHref(QStringLiteral("%1:%2").arg(QLatin1String(kLinkScheme)).arg(index));
     }
     return f;
 }
@@ -79,15 +83,18 @@ GeneralTab::GeneralTab(CDvDoc& doc, QWidget* toDoList, QWidget* parent)
     browser_->setObjectName(QStringLiteral("agenda"));
     browser_->setOpenLinks(false);
     browser_->setOpenExternalLinks(false);
-    // The URL of a link would mangle the command text: read the anchor itself.
     connect(browser_, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
-        openLink(url.toString(QUrl::FullyDecoded));
+        if (url.scheme() != QLatin1String(kLinkScheme)) return;
+        bool ok = false;
+        const qsizetype run = url.path().toLongLong(&ok);
+        if (ok && run >= 0 && run < static_cast<qsizetype>(page_.runs.size()))
+            openLink(toQString(page_.runs[static_cast<size_t>(run)].link));
     });
 
     calendar_->setObjectName(QStringLiteral("agendaCalendar"));
     calendar_->setGridVisible(false);
     calendar_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    calendar_->setSelectedDate(QDate::currentDate());
+    calendar_->setSelectedDate(QDate(agenda_.startDate.Year(), agenda_.startDate.Month(), agenda_.startDate.Day()));
     connect(calendar_, &QCalendarWidget::clicked, this, [this] { startDatePicked(); });
     connect(calendar_, &QCalendarWidget::activated, this, [this] { startDatePicked(); });
 
@@ -149,7 +156,7 @@ void GeneralTab::render(const DvAgendaPage& page, QTextDocument& document) {
     document.clear();
     QTextCursor cursor(&document);
     cursor.beginEditBlock();
-    for (const DvAgendaRun& run : page.runs) cursor.insertText(documentText(run.text), formatFor(run));
+    for (size_t i = 0; i < page.runs.size(); ++i) cursor.insertText(documentText(page.runs[i].text), formatFor(page.runs[i], i));
     cursor.endEditBlock();
 }
 
