@@ -23,6 +23,9 @@
 #include "support/temp_dir.h"
 #include "support/test_items.h"
 
+// Failures print the text, not its UTF-16 units.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+
 namespace dvtest {
 
 inline DvDateTime at(int day, int hour, int minute = 0) { return DvDateTime::FromFields(2026, 3, day, hour, minute); }
