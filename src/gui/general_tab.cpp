@@ -95,8 +95,8 @@ GeneralTab::GeneralTab(CDvDoc& doc, QWidget* toDoList, QWidget* parent)
     calendar_->setGridVisible(false);
     calendar_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     calendar_->setSelectedDate(QDate(agenda_.startDate.Year(), agenda_.startDate.Month(), agenda_.startDate.Day()));
-    connect(calendar_, &QCalendarWidget::clicked, this, [this] { startDatePicked(); });
-    connect(calendar_, &QCalendarWidget::activated, this, [this] { startDatePicked(); });
+    // A day picked by the mouse or the arrow keys alike.
+    connect(calendar_, &QCalendarWidget::selectionChanged, this, [this] { startDatePicked(); });
 
     slider_->setOrientation(Qt::Horizontal);
     slider_->setObjectName(QStringLiteral("agendaDetails"));
@@ -123,6 +123,7 @@ GeneralTab::GeneralTab(CDvDoc& doc, QWidget* toDoList, QWidget* parent)
     sideLayout->addWidget(toDoCaption);
     sideLayout->addWidget(toDoList_, 1);
 
+    side->setMinimumWidth(calendar_->sizeHint().width());
     auto* splitter = new QSplitter(Qt::Horizontal, this);
     splitter->addWidget(browser_);
     splitter->addWidget(side);
@@ -148,6 +149,9 @@ void GeneralTab::rebuild() {
     // The page is written in one go; nothing is drawn while it is half written.
     browser_->setUpdatesEnabled(false);
     render(page_, *browser_->document());
+    // The browser's own caret was pushed to the end by the writing; left there it would pull the
+    // view down to the last day.
+    browser_->moveCursor(QTextCursor::Start);
     browser_->verticalScrollBar()->setValue(scroll);
     browser_->setUpdatesEnabled(true);
 }

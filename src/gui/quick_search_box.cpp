@@ -1,11 +1,13 @@
 #include "gui/quick_search_box.h"
 
 #include <QAbstractItemView>
+#include <QCompleter>
 #include <QLineEdit>
 
 #include "gui/qt_ui.h"
 
-QuickSearchBox::QuickSearchBox(CDvDoc& doc, QWidget* parent) : QComboBox(parent), model_(doc, this) {
+QuickSearchBox::QuickSearchBox(CDvDoc& doc, QWidget* parent)
+    : QComboBox(parent), model_(doc, this), results_(new QCompleter(this)) {
     setObjectName(QStringLiteral("quickSearch"));
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
@@ -15,12 +17,24 @@ QuickSearchBox::QuickSearchBox(CDvDoc& doc, QWidget* parent) : QComboBox(parent)
     connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) { model_.TextChanged(fromQString(text)); });
     connect(this, qOverload<int>(&QComboBox::activated), this, [this](int row) { choose(row); });
     connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
+    // The combo box's own list would take the keyboard and stop the typing; a completer's popup
+    // passes the keys on to the box. It is not the line edit's completer, so it never rewrites
+    // the typed text.
+    results_->setModel(QComboBox::model());
+    results_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    results_->setMaxVisibleItems(20);
+    results_->setWidget(lineEdit());
+    connect(results_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
+            [this](const QModelIndex& index) { choose(index.row()); });
 }
+
+QWidget* QuickSearchBox::resultPopup() const { return results_->popup(); }
 
 void QuickSearchBox::setScope(const QString& folderPath, int itemType) {
     if (!model_.SetScope(fromQString(folderPath), itemType)) return;
     timer_.start(CDvQuickSearchComboBoxModel::kTimerMs);
     view()->setMinimumWidth(CDvQuickSearchComboBoxModel::DropDownWidth(width()));
+    results_->popup()->setMinimumWidth(CDvQuickSearchComboBoxModel::DropDownWidth(width()));
 }
 
 void QuickSearchBox::tick() {
@@ -38,9 +52,9 @@ void QuickSearchBox::showRows() {
     lineEdit()->setCursorPosition(caret);
     filling_ = false;
     if (model_.DropDownShown() && count() > 0)
-        showPopup();
+        results_->complete(lineEdit()->rect());
     else
-        hidePopup();
+        results_->popup()->hide();
 }
 
 void QuickSearchBox::choose(int row) {

@@ -6,6 +6,7 @@
 
 #include "views/quick_search_combo_model.h"
 
+class QCompleter;
 class CDvDoc;
 
 class QuickSearchBox final : public QComboBox, private DvQuickSearchListener {
@@ -21,6 +22,8 @@ public:
     void tick();
     /// The drop-down row `row` chosen.
     void choose(int row);
+    /// The list that drops down under the box after a search; typing goes on in the box.
+    QWidget* resultPopup() const;
 
 signals:
     /// The user chose this item: the window shows it in its list.
@@ -37,5 +40,6 @@ private:
 
     CDvQuickSearchComboBoxModel model_;
     QTimer timer_;
+    QCompleter* results_;
     bool filling_ = false;
 };

@@ -122,6 +122,7 @@ TEST_F(SearchTest, QuickSearchListsMatchesAfterTheTimerAndShowsTheChosenOne) {
     EXPECT_EQ(box->count(), 0) << "nothing before the timer";
     pumpEvents(CDvQuickSearchComboBoxModel::kTimerMs + 150);
     ASSERT_GE(box->count(), 3);
+    EXPECT_TRUE(box->resultPopup()->isVisible());
     // Two matches in \Work, fewer than ten: the rest of the document follows the separator.
     EXPECT_EQ(box->itemText(2), QStringLiteral("-- Out of current scope :"));
     EXPECT_EQ(box->lineEdit()->text(), QStringLiteral("meeting")) << "the rows leave the typed text alone";
@@ -136,7 +137,6 @@ TEST_F(SearchTest, QuickSearchListsMatchesAfterTheTimerAndShowsTheChosenOne) {
     box->choose(minutesRow);
     EXPECT_EQ(child<QTabWidget>(*window)->currentIndex(), 3);
     EXPECT_EQ(focusedTitle(*window), QStringLiteral("Minutes of the meeting"));
-    box->hidePopup();
 }
 
 TEST_F(SearchTest, QuickSearchShowsAnItemOutsideTheFolderByWideningToTheRoot) {
@@ -147,7 +147,6 @@ TEST_F(SearchTest, QuickSearchShowsAnItemOutsideTheFolderByWideningToTheRoot) {
     const int row = box->findText(QStringLiteral("Buy groceries  [ToDo]"));
     ASSERT_GE(row, 0);
     box->choose(row);
-    box->hidePopup();
     EXPECT_EQ(window->currentFolder(), QStringLiteral("\\"));
     EXPECT_EQ(focusedTitle(*window), QStringLiteral("Buy groceries"));
 }
