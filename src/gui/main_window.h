@@ -75,6 +75,8 @@ private:
     void buildFilterPane();
     void buildQuickSearch();
     void applyVisiblePanes();
+    /// The filter pane's keywords and the quick search's scope after a refresh.
+    void refreshFinding(const QString& folder, unsigned flags);
     void buildTray();
     void rebuildFolderTree();
     void addFolderNode(QTreeWidgetItem* parent, const CDvFolder& folder);

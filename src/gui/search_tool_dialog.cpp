@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMetaMethod>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSplitter>
@@ -225,7 +226,8 @@ void SearchToolDialog::showResults() {
         }
     }
     label_->setText(toQString(model_.ResultLabel()));
-    export_->setEnabled(list.RowCount() > 0);
+    // Until the export tool is there to take them, the button would do nothing.
+    export_->setEnabled(list.RowCount() > 0 && isSignalConnected(QMetaMethod::fromSignal(&SearchToolDialog::exportRequested)));
 }
 
 QString SearchToolDialog::resultGuid(int row) {
