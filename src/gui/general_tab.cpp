@@ -6,7 +6,6 @@
 #include <QScrollBar>
 #include <QSlider>
 #include <QSplitter>
-#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>

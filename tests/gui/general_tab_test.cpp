@@ -1,8 +1,6 @@
-#include <QAbstractTextDocumentLayout>
 #include <QCalendarWidget>
 #include <QMouseEvent>
 #include <QSlider>
-#include <QTextBlock>
 #include <QTextBrowser>
 
 #include "gui/general_tab.h"

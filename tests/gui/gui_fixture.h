@@ -38,12 +38,16 @@ inline CDvItem& addTask(CDvDoc& doc, std::u16string title, std::u16string folder
     return task;
 }
 
-/// Lets queued events and timers run for `ms` milliseconds.
-inline void pumpEvents(int ms) {
+/// Lets queued events and timers run until `done` holds or `timeoutMs` have passed (a busy build
+/// machine may be late with a timer); returns whether `done` came true.
+template <class Done> bool pumpEventsUntil(Done done, int timeoutMs = 5000) {
     QElapsedTimer clock;
     clock.start();
-    do QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    while (clock.elapsed() < ms);
+    while (!done()) {
+        if (clock.elapsed() > timeoutMs) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return true;
 }
 
 struct GuiFixture : ::testing::Test {
