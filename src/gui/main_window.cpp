@@ -29,6 +29,7 @@
 #include "gui/column_manager_dialog.h"
 #include "gui/item_command_menu.h"
 #include "gui/item_editors.h"
+#include "gui/general_tab.h"
 #include "gui/item_list_model.h"
 #include "gui/item_list_view.h"
 #include "gui/item_properties_dialog.h"
@@ -130,7 +131,16 @@ void MainWindow::buildTabs() {
             if (index.isValid()) OpenItemEditor(fromQString(model->guidAt(index.row())));
         });
         view->onEmptyDoubleClick = [this, type = spec.itemType] { newItemOfType(type); };
-        tabs_->addTab(view, QString::fromLatin1(spec.name));
+        QWidget* page = view;
+        if (tab == 0) {  // the General tab: the agenda beside the to-do list
+            general_ = new GeneralTab(doc_, view);
+            general_->agenda().filter = [this](const CDvItem& item) { return filter_.ItemPassesFilter(item); };
+            connect(general_, &GeneralTab::editItemRequested, this,
+                    [this](const QString& guid) { OpenItemEditor(fromQString(guid)); });
+            connect(general_, &GeneralTab::addItemRequested, this, [this](int day) { newTaskOn(day); });
+            page = general_;
+        }
+        tabs_->addTab(page, QString::fromLatin1(spec.name));
         lists_.push_back({spec.itemType, QString::fromLatin1(spec.name), model, view});
     }
 }
@@ -225,7 +235,19 @@ void MainWindow::buildItemMenu() {
 }
 
 // Panes, filter and search.
-void MainWindow::buildViewMenu() {}
+void MainWindow::buildViewMenu() {
+    buildFilterPane();
+    buildQuickSearch();
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QAction* filter = view->addAction(QStringLiteral("Toogle &Live filter visibility"));
+    connect(filter, &QAction::triggered, this, [this] { togglePane(kPaneLiveFilter); });
+    QAction* calendar = view->addAction(QStringLiteral("Toogle &Calendar visibility"));
+    connect(calendar, &QAction::triggered, this, [this] { togglePane(kPaneCalendar); });
+    view->addSeparator();
+    QAction* search = view->addAction(QStringLiteral("&Search..."));
+    connect(search, &QAction::triggered, this, [this] { openSearchTool(); });
+    applyVisiblePanes();
+}
 
 // "Up", "Home", "&Refresh" and "Hide compl." above the panes.
 void MainWindow::buildNavigationBar() {
@@ -337,6 +359,14 @@ void MainWindow::buildNewItemCommands() {
     }
 }
 
+// "add..." under a day of the agenda: a new task on that day, in the current folder.
+void MainWindow::newTaskOn(int day) {
+    const std::unique_ptr<CDvItem> task = general_->agenda().NewTaskOn(day);
+    if (!task) return;
+    DvOpenEditItemDlg(this, doc_, *task, fromQString(currentFolder()), 0, false);
+    refreshContents();
+}
+
 void MainWindow::OpenItemEditor(std::u16string_view guid) {
     DvOpenEditItemDlg(this, doc_, guid, false);
     refreshContents();
@@ -382,6 +412,8 @@ void MainWindow::start() {
     timer_.start(kTickMs);
     tray_->show();
     restoreLayout();
+    if (const CDvVar* panes = doc_.vars.Get(u"dv_recent_visiblewins")) visiblePanes_ = static_cast<int>(panes->AsInt64());
+    applyVisiblePanes();
     if (GetOptions(true).GetBool(kDvOptStartMinimized, false)) {
         if (trayAvailable()) return;  // hidden in the tray from the start
         showMinimized();             // nowhere to hide: at least on the task bar
@@ -412,6 +444,7 @@ void MainWindow::refreshContents(unsigned flags) {
     contents_.SetCurrentFolder(fromQString(folder));
     contents_.SetTabItemType(tabs_->currentIndex() < 0 ? kDvNoTab : tabs_->currentIndex());
     contents_.RefreshContents(flags);
+    refreshFinding(folder, flags);
     // The lists whose rows the refresh filled (General and To Do share one) show them now.
     if (const ItemListView* shown = currentList())
         for (ListTab& list : lists_)
@@ -421,6 +454,11 @@ void MainWindow::refreshContents(unsigned flags) {
 
 void MainWindow::TabCaptionsChanged() {
     for (int tab = 0; tab < tabs_->count(); ++tab) tabs_->setTabText(tab, toQString(contents_.TabCaption(tab)));
+}
+
+void MainWindow::RefillAgenda() {
+    general_->agenda().folder = contents_.CurrentFolder();
+    general_->rebuild();
 }
 
 void MainWindow::SelectFolder(std::u16string_view path) { selectFolder(toQString(path)); }
@@ -447,7 +485,7 @@ void MainWindow::DocumentSaving(CDvDoc& doc) {
     const ItemListView* list = currentList();
     doc.vars.SetText(u"dv_recent_item",
                      list ? fromQString(list->listModel()->guidAt(list->currentIndex().row())) : std::u16string());
-    doc.vars.Set(u"dv_recent_visiblewins", CDvVar::FromInt64(0));
+    doc.vars.Set(u"dv_recent_visiblewins", CDvVar::FromInt64(visiblePanes_));
 }
 
 void MainWindow::restoreLayout() {

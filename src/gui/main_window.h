@@ -2,6 +2,7 @@
 // The main window: folder tree, the five tabs, the advisor line, the 100 ms heartbeat, the tray
 // icon and the exit procedure.
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -25,6 +26,10 @@ class ItemCommandMenu;
 class FolderTree;
 class ItemListModel;
 class ItemListView;
+class FilterPane;
+class GeneralTab;
+class QuickSearchBox;
+class SearchToolDialog;
 
 class MainWindow final : public QMainWindow,
                          private DvTimerListener,
@@ -52,6 +57,18 @@ public:
     /// Refills the selected tab and the captions; `flags` as CDvViewContents::RefreshContents.
     void refreshContents(unsigned flags = 0);
 
+    /// The panes the user can hide, as bits of `dv_recent_visiblewins`.
+    static constexpr int kPaneLiveFilter = 1;
+    static constexpr int kPaneCalendar = 2;
+    int visiblePanes() const { return visiblePanes_; }
+    /// Flips a pane's bit and shows or hides it.
+    void togglePane(int pane);
+    /// Switches to the list of the item's type and selects it there, widening the folder to the
+    /// root when the current folder does not hold it. False when the item is gone.
+    bool selectItemInList(const QString& guid);
+    /// "&Search...": the search tool on the current folder and tab.
+    SearchToolDialog* openSearchTool();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -70,6 +87,13 @@ private:
     void buildNewItemCommands();
     /// Opens the editor of a new item of `type` in the current folder; beeps for type 0.
     void newItemOfType(int type, bool temporary = false);
+    /// A new task on day `day` of the agenda page, in the editor.
+    void newTaskOn(int day);
+    void buildFilterPane();
+    void buildQuickSearch();
+    void applyVisiblePanes();
+    /// The filter pane's keywords and the quick search's scope after a refresh.
+    void refreshFinding(const QString& folder, unsigned flags);
     void buildTray();
     void rebuildFolderTree();
     void selectFolder(const QString& path);
@@ -89,6 +113,7 @@ private:
     // DvViewContentsListener
     void TabCaptionsChanged() override;
     void RefreshCalendar() override;
+    void RefillAgenda() override;
     // DvMainWindowPort
     void RebuildFolderTree() override { rebuildFolderTree(); }
     void SelectFolder(std::u16string_view path) override;
@@ -115,6 +140,11 @@ private:
     QSystemTrayIcon* tray_ = nullptr;
     QMenu* trayMenu_ = nullptr;
     std::function<bool()> trayCheck_;
+    GeneralTab* general_ = nullptr;
+    FilterPane* filterPane_ = nullptr;
+    QuickSearchBox* quickSearch_ = nullptr;
+    QPointer<SearchToolDialog> searchTool_;
+    int visiblePanes_ = kPaneLiveFilter | kPaneCalendar;
     struct ListTab {
         int itemType;
         QString name;

@@ -1,6 +1,9 @@
 #include "views/filter_panel_model.h"
 
-CDvFilterDlgModel::CDvFilterDlgModel(CDvDoc& doc, DvFilterListener* owner) : filter_(doc), owner_(owner) {}
+CDvFilterDlgModel::CDvFilterDlgModel(CDvDoc& doc, DvFilterListener* owner)
+    : own_(std::make_unique<CDvLiveFilter>(doc)), filter_(*own_), owner_(owner) {}
+
+CDvFilterDlgModel::CDvFilterDlgModel(CDvLiveFilter& filter, DvFilterListener* owner) : filter_(filter), owner_(owner) {}
 
 void CDvFilterDlgModel::SetTextFilterActive(bool on) {
     filter_.SetTextFilterOn(on);

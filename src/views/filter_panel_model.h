@@ -2,6 +2,7 @@
 // The live filter panel of the main window (and of the search tool) without widgets: its
 // commands, which controls are enabled, their tooltips, the options menu, and the 200 ms timer
 // that turns a burst of changes into one refresh and blinks the status label.
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +37,10 @@ public:
 
     /// Starts in the initial state: "OR", both filters off, keywords sorted alphabetically.
     explicit CDvFilterDlgModel(CDvDoc& doc, DvFilterListener* owner = nullptr);
+    /// The main window's panel: works on the window's own filter, which every view consults.
+    CDvFilterDlgModel(CDvLiveFilter& filter, DvFilterListener* owner);
+    CDvFilterDlgModel(const CDvFilterDlgModel&) = delete;
+    CDvFilterDlgModel& operator=(const CDvFilterDlgModel&) = delete;
 
     CDvLiveFilter& Filter() { return filter_; }
     const CDvLiveFilter& Filter() const { return filter_; }
@@ -62,7 +67,8 @@ public:
     bool Changed() const { return changed_; }
 
 private:
-    CDvLiveFilter filter_;
+    std::unique_ptr<CDvLiveFilter> own_;  // the search tool's panel keeps a filter of its own
+    CDvLiveFilter& filter_;
     DvFilterListener* owner_;
     bool changed_ = false;
     int ticks_ = 0;

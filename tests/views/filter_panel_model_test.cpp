@@ -188,3 +188,17 @@ TEST_F(FilterPanel, TooltipsSayWhichFilterMustBeActive) {
         }
     }
 }
+
+TEST_F(FilterPanel, APanelOnTheWindowsFilterChangesWhatTheViewsAsk) {
+    CDvLiveFilter windowFilter(doc);
+    CountingOwner windowOwner;
+    CDvFilterDlgModel windowPanel(windowFilter, &windowOwner);
+    windowPanel.SetTextFilterActive(true);
+    windowPanel.SetPhrase(u"B");
+    EXPECT_TRUE(windowFilter.ItemPassesFilter(*doc.items[1]));
+    EXPECT_FALSE(windowFilter.ItemPassesFilter(*doc.items[0]));
+    // The fixture's own panel keeps its filter to itself.
+    EXPECT_TRUE(panel.Filter().ItemPassesFilter(*doc.items[0]));
+    windowPanel.Tick();
+    EXPECT_EQ(windowOwner.refreshes, 1);
+}
