@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -13,6 +14,7 @@
 #include <QTabWidget>
 #include <QTreeView>
 #include <QTreeWidget>
+#include <utility>
 
 #include "app/database_session.h"
 #include "app/log.h"
@@ -20,7 +22,9 @@
 #include "app/startup.h"
 #include "core/doc.h"
 #include "gui/item_list_model.h"
+#include "gui/item_panel.h"
 #include "gui/qt_ui.h"
+#include "gui/smart_box_window.h"
 #include "platform/locations.h"
 #include "platform/text.h"
 #include "ops/temporary_task_sweep.h"
@@ -38,6 +42,13 @@ struct TabSpec {
 constexpr TabSpec kTabs[] = {{2, "General"}, {1, "Schedule"}, {2, "To Do"}, {3, "Notes"}, {4, "Contacts"}};
 
 QString versionText() { return QStringLiteral("2.4"); }
+
+// Builders of different areas may share a menu: the first one adds it.
+QMenu* menuNamed(QMenuBar* bar, const QString& title) {
+    for (QAction* action : bar->actions())
+        if (action->menu() && action->text() == title) return action->menu();
+    return bar->addMenu(title);
+}
 
 }  // namespace
 
@@ -79,8 +90,32 @@ void MainWindow::buildTabs() {
     }
 }
 
-// The item panel beside the lists comes with the editors.
-void MainWindow::buildItemPanel() {}
+// The selected item of the current view, in the panel beside the lists.
+void MainWindow::buildItemPanel() {
+    panel_ = new ItemPanel(doc_, splitter_);
+    for (const ListTab& tab : lists_)
+        connect(tab.view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+                [this] { requestSelectionChangedNotify(); });
+    connect(tabs_, &QTabWidget::currentChanged, this, [this] { requestSelectionChangedNotify(); });
+}
+
+// "GA:SelectionChangedNotify" is posted, so a burst of row changes shows one item, once.
+void MainWindow::requestSelectionChangedNotify() {
+    if (std::exchange(selectionChangedPending_, true)) return;
+    QTimer::singleShot(0, this, [this] {
+        selectionChangedPending_ = false;
+        QString guid;
+        bool contacts = false;
+        for (const ListTab& tab : lists_)
+            if (tab.view == tabs_->currentWidget()) {
+                guid = tab.model->guidAt(tab.view->currentIndex().row());
+                contacts = tab.itemType == DV_ITEM_CONTACT;
+            }
+        panel_->setEditValuesAvailable(contacts && !guid.isEmpty());
+        panel_->setShowValuesAvailable(contacts && !guid.isEmpty());
+        panel_->displayItem(guid);
+    });
+}
 
 MainWindow::~MainWindow() {
     exitProcedure();
@@ -92,6 +127,22 @@ void MainWindow::buildMenus() {
     buildFileMenu();
     buildItemMenu();
     buildViewMenu();
+    buildSmartBoxCommand();
+}
+
+// "SmartBox": one quick-entry window, made on first use, then shown and hidden.
+void MainWindow::buildSmartBoxCommand() {
+    QAction* action = menuNamed(menuBar(), QStringLiteral("&Tools"))->addAction(QStringLiteral("SmartBox"));
+    action->setObjectName(QStringLiteral("SmartBox"));
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Space));
+    action->setShortcutContext(Qt::ApplicationShortcut);
+    connect(action, &QAction::triggered, this, [this] {
+        if (!smartBox_) {
+            smartBox_ = new SmartBoxWindow(doc_, this);
+            smartBox_->setTrayMenu([this] { return tray_ ? tray_->contextMenu() : nullptr; });
+        }
+        smartBox_->showBox();
+    });
 }
 
 void MainWindow::buildFileMenu() {
@@ -185,6 +236,7 @@ QString MainWindow::currentFolder() const {
 }
 
 void MainWindow::refreshContents() {
+    if (panel_) panel_->saveBack();
     const QString folder = currentFolder().isEmpty() ? QStringLiteral("\\") : currentFolder();
     for (size_t i = 0; i < lists_.size(); ++i) {
         const int count = lists_[i].model->refill(folder);
@@ -239,6 +291,7 @@ void MainWindow::exitProcedure() {
     DV_SCOPE_TRACE(u"ExitProcedure");
     timer_.stop();
     storeLayout();
+    if (panel_ && !exitWithoutSaving_) panel_->saveBack();
     CloseDocument(!exitWithoutSaving_, &doc_);
     GetOptions(true).SaveOptions();
     if (tray_) tray_->hide();

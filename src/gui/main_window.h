@@ -19,6 +19,8 @@ class QTreeWidgetItem;
 class CDvDoc;
 class CDvFolder;
 class ItemListModel;
+class ItemPanel;
+class SmartBoxWindow;
 
 class MainWindow final : public QMainWindow,
                          private DvTimerListener,
@@ -47,6 +49,8 @@ private:
     void buildFolderTree();
     void buildTabs();
     void buildItemPanel();
+    void buildSmartBoxCommand();
+    void requestSelectionChangedNotify();
     void buildMenus();
     void buildFileMenu();
     void buildItemMenu();
@@ -78,6 +82,9 @@ private:
     QTabWidget* tabs_ = nullptr;
     QLabel* advisor_ = nullptr;
     QSystemTrayIcon* tray_ = nullptr;
+    ItemPanel* panel_ = nullptr;
+    bool selectionChangedPending_ = false;  // "GA:SelectionChangedNotify" posted, not yet served
+    SmartBoxWindow* smartBox_ = nullptr;
     struct ListTab {
         int itemType;
         QString name;
