@@ -15,6 +15,8 @@ class CDvDoc;
 class CDvItemPanelModel;
 
 class ItemPanel final : public QWidget {
+    Q_OBJECT
+
 public:
     explicit ItemPanel(CDvDoc& doc, QWidget* parent = nullptr);
     ~ItemPanel() override;

@@ -18,6 +18,8 @@ class QToolButton;
 class CDvDoc;
 
 class SmartBoxWindow final : public QDialog {
+    Q_OBJECT
+
 public:
     explicit SmartBoxWindow(CDvDoc& doc, QWidget* parent = nullptr);
     ~SmartBoxWindow() override;
