@@ -2,10 +2,12 @@
 
 #include <algorithm>
 
+#include "app/list_options.h"
 #include "core/doc.h"
 #include "core/folder.h"
 #include "platform/text.h"
 #include "platform/ui.h"
+#include "views/cell_text.h"
 #include "views/column_store.h"
 
 namespace {
@@ -135,9 +137,12 @@ void CDvItemPanelModel::fillValues() {
 
 std::u16string CDvItemPanelModel::ValuesText() const {
     if (!shown_) return {};
+    // The values read as the lists show them: dates in the date format, priority and completion
+    // as the options say.
+    const DvListOptions options = DvCurrentListOptions();
     std::u16string text;
     for (const DvColumn& column : valueColumns()) {
-        const std::u16string value = shown_->GetVar(column.name).AsText();
+        const std::u16string value = DvCellText(*shown_, column.name, options);
         if (value.empty()) continue;
         text += (column.displayName.empty() ? column.name : column.displayName) + u": " + value + u"\n";
     }

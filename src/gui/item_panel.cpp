@@ -68,12 +68,15 @@ namespace {
 
 enum Column { kNameColumn, kValueColumn };
 
+const QString kNothingShown = QStringLiteral("Select an item in the list to read and edit its note here.");
+
 }  // namespace
 
 ItemPanel::ItemPanel(CDvDoc& doc, QWidget* parent) : QWidget(parent) {
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("panelTabs"));
     tabs_->setDocumentMode(true);
+    tabs_->setUsesScrollButtons(false);  // all three tabs in sight, however narrow the pane
 
     auto* note = new QWidget;
     editor_ = new QTextEdit;
@@ -92,6 +95,8 @@ ItemPanel::ItemPanel(CDvDoc& doc, QWidget* parent) : QWidget(parent) {
     values_->horizontalHeader()->resizeSection(kNameColumn, kDvVarListNameWidth);
     values_->horizontalHeader()->setStretchLastSection(true);
     values_->verticalHeader()->hide();
+    values_->verticalHeader()->setDefaultSectionSize(values_->fontMetrics().height() + 8);
+    values_->setWordWrap(false);
     values_->setSelectionBehavior(QAbstractItemView::SelectRows);
     values_->setSelectionMode(QAbstractItemView::SingleSelection);
     values_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -108,10 +113,12 @@ ItemPanel::ItemPanel(CDvDoc& doc, QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(tabs_);
+    setMinimumWidth(280);
 
     editorPort_ = std::make_unique<Editor>(*editor_);
     model_ = std::make_unique<CDvItemPanelModel>(doc, *editorPort_);
     editor_->setReadOnly(true);  // until an item is shown: text typed into nothing would be lost
+    editor_->setPlaceholderText(kNothingShown);
 
     editor_->installEventFilter(this);
     values_->installEventFilter(this);
@@ -127,7 +134,9 @@ ItemPanel::~ItemPanel() = default;
 void ItemPanel::displayItem(const QString& guid) {
     finishEditing(true, 0);
     model_->DisplayItem(fromQString(guid));
-    editor_->setReadOnly(model_->Shown() == nullptr);
+    const bool nothing = model_->Shown() == nullptr;
+    editor_->setReadOnly(nothing);
+    editor_->setPlaceholderText(nothing ? kNothingShown : QString());
     fillCurrentTab();
 }
 
@@ -183,6 +192,7 @@ void ItemPanel::fillValues() {
     values_->setRowCount(rows);
     for (int row = 0; row < rows; ++row) {
         auto* name = new QTableWidgetItem(toQString(values->NameAt(row)));
+        name->setToolTip(name->text());  // long field names are cut short in the narrow column
         auto* value = new QTableWidgetItem(toQString(values->ValueAt(row)));
         name->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         value->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);

@@ -93,6 +93,9 @@ void MainWindow::buildTabs() {
 // The selected item of the current view, in the panel beside the lists.
 void MainWindow::buildItemPanel() {
     panel_ = new ItemPanel(doc_, splitter_);
+    // Sizes restored for the first two panes must not squeeze the panel out of sight.
+    splitter_->setCollapsible(splitter_->indexOf(panel_), false);
+    splitter_->setStretchFactor(splitter_->indexOf(panel_), 2);
     for (const ListTab& tab : lists_)
         connect(tab.view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
                 [this] { requestSelectionChangedNotify(); });
