@@ -222,12 +222,17 @@ void SmartBoxWindow::showQuickTimeMenu() {
     modelToWidgets();
 }
 
-void SmartBoxWindow::showTrayEntries() {
-    QMenu* tray = trayMenu_ ? trayMenu_() : nullptr;
-    QMenu menu(this);
-    if (tray)
+QList<QAction*> SmartBoxWindow::trayEntries() const {
+    QList<QAction*> entries;
+    if (QMenu* tray = trayMenu_ ? trayMenu_() : nullptr)
         for (QAction* action : tray->actions())
-            if (!leftOutOfTrayEntries(action)) menu.addAction(action);
+            if (!leftOutOfTrayEntries(action)) entries << action;
+    return entries;
+}
+
+void SmartBoxWindow::showTrayEntries() {
+    QMenu menu(this);
+    menu.addActions(trayEntries());
     if (menu.actions().isEmpty()) {
         dv::ui().Beep();
         return;

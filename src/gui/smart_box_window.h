@@ -2,11 +2,13 @@
 // The smart box: a small window that adds an item from one line of text such as
 // "task;Call the dentist", without the main window. Created once, then shown and hidden.
 #include <QDialog>
+#include <QList>
 #include <QTimer>
 #include <functional>
 
 #include "app/smart_box_model.h"
 
+class QAction;
 class QButtonGroup;
 class QComboBox;
 class QDateEdit;
@@ -29,6 +31,8 @@ public:
     /// Where the "»" button takes its entries from: the tray menu, less "Exit" and "Minimize all
     /// reminders". It may answer nullptr while there is no tray.
     void setTrayMenu(std::function<QMenu*()> trayMenu) { trayMenu_ = std::move(trayMenu); }
+    /// What the "»" button offers now.
+    QList<QAction*> trayEntries() const;
 
     /// "&Add": the item is added, the main window's contents refreshed and the box reset and
     /// hidden; without a type or a text it only beeps.

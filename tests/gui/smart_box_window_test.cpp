@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimeEdit>
@@ -123,6 +124,21 @@ TEST_F(SmartBoxFixture, HideKeepsTheTextForTheNextShowing) {
 TEST_F(SmartBoxFixture, HelpOpensTheSmartBoxPage) {
     child<QPushButton>(QStringLiteral("&Help"))->click();
     EXPECT_EQ(ui.opened, std::vector<std::filesystem::path>{dv::resourceFolder() / "help" / "tools" / "smartbox.htm"});
+}
+
+TEST_F(SmartBoxFixture, TheMoreButtonOffersTheTrayMenuWithoutExitAndMinimize) {
+    QMenu tray;
+    for (const char* entry : {"Show Dayvault", "New Task", "New To do", "New Note", "New contact",
+                              "Minimize all reminders", "E&xit", "Exit"})
+        tray.addAction(QString::fromLatin1(entry));
+    box.setTrayMenu([&tray] { return &tray; });
+    QStringList offered;
+    for (const QAction* action : box.trayEntries()) offered << action->text();
+    EXPECT_EQ(offered, QStringList({"Show Dayvault", "New Task", "New To do", "New Note", "New contact"}));
+
+    box.setTrayMenu([] { return nullptr; });  // no tray on this desktop
+    child<QToolButton>(QString(QChar(187)))->click();
+    EXPECT_EQ(ui.beeps, 1);
 }
 
 TEST_F(SmartBoxFixture, TheSmartBoxCommandOfTheMainWindowShowsTheBox) {
