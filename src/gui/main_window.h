@@ -82,9 +82,6 @@ private:
     QTabWidget* tabs_ = nullptr;
     QLabel* advisor_ = nullptr;
     QSystemTrayIcon* tray_ = nullptr;
-    ItemPanel* panel_ = nullptr;
-    bool selectionChangedPending_ = false;  // "GA:SelectionChangedNotify" posted, not yet served
-    SmartBoxWindow* smartBox_ = nullptr;
     struct ListTab {
         int itemType;
         QString name;
@@ -96,4 +93,7 @@ private:
     bool exitWithoutSaving_ = false;
     bool exited_ = false;
     bool trayHintShown_ = false;
+    ItemPanel* panel_ = nullptr;
+    bool selectionChangedPending_ = false;  // "GA:SelectionChangedNotify" posted, not yet served
+    SmartBoxWindow* smartBox_ = nullptr;
 };
