@@ -129,7 +129,14 @@ ItemPanel::ItemPanel(CDvDoc& doc, QWidget* parent) : QWidget(parent) {
     });
 }
 
-ItemPanel::~ItemPanel() = default;
+// The child widgets outlive the model by a moment: nothing they send may reach it then.
+ItemPanel::~ItemPanel() {
+    disconnect(tabs_, nullptr, this, nullptr);
+    disconnect(values_, nullptr, this, nullptr);
+    editor_->removeEventFilter(this);
+    values_->removeEventFilter(this);
+    cellEdit_->removeEventFilter(this);
+}
 
 void ItemPanel::displayItem(const QString& guid) {
     finishEditing(true, 0);

@@ -174,7 +174,8 @@ void SmartBoxWindow::tick() {
     if (QAbstractButton* button = types_->button(model_.selectedType); button && !button->isChecked())
         button->setChecked(true);
     const bool task = model_.PickersEnabled();
-    for (QWidget* picker : {static_cast<QWidget*>(date_), static_cast<QWidget*>(time_), static_cast<QWidget*>(quickTime_)})
+    const std::initializer_list<QWidget*> pickers{date_, time_, quickTime_};
+    for (QWidget* picker : pickers)
         if (picker->isEnabled() != task) picker->setEnabled(task);
 }
 
