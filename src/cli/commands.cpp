@@ -83,7 +83,7 @@ const std::vector<Command>& commands() {
          "  --json          {\"days\": [{\"date\", \"entries\": [{\"guid\", \"title\", \"start\", \"end\"}]}]}\n"
          "                  with the times of each day's occurrence",
          {"--from", "--days", "--folder", "--detail", "--password-file"}, {"--json"}, runAgenda},
-        {"add", "DB TEXT [--type task|todo|note|contact] [--folder PATH] [--start \"YYYY-MM-DD HH:MM\"]",
+        {"add", "DB TEXT [--type task|todo|note|contact] [--folder PATH] [--start \"YYYY-MM-DD HH:MM\"] [--contents FILE]",
          "add an item as the smart box does",
          "Adds one item from one line of text, as the smart box does, saves, and prints the new\n"
          "item's GUID. A keyword before the first ';' picks the type (\"task;Call the dentist\"),\n"
@@ -92,8 +92,11 @@ const std::vector<Command>& commands() {
          "Refused while another instance has the database open.\n\n"
          "  --type TYPE     the type when the text has no keyword: task, todo, note or contact\n"
          "  --folder PATH   the item's folder (the root when omitted); it must exist\n"
-         "  --start TIME    a task's start, \"YYYY-MM-DD HH:MM\"",
-         {"--type", "--folder", "--start", "--password-file"}, {}, runAdd},
+         "  --start TIME    a task's start, \"YYYY-MM-DD HH:MM\"\n"
+         "  --contents FILE the item's contents: an .rtf file is stored as it is, any other\n"
+         "                  file is read as UTF-8 text, one paragraph per line (a file that\n"
+         "                  is not UTF-8 adds nothing, exit status 1)",
+         {"--type", "--folder", "--start", "--contents", "--password-file"}, {}, runAdd},
         {"datecalc", "between FROM TO [--time] | add BASE [--years N ...] [--subtract] [--time]",
          "days between two dates, or a date moved by a span",
          "The date calculator. Dates are YYYY-MM-DD, optionally followed by HH:MM[:SS].\n\n"

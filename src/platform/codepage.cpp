@@ -2,6 +2,7 @@
 
 #include <unicode/ucnv.h>
 
+#include <charconv>
 #include <cstdlib>
 #include <memory>
 #include <vector>
@@ -38,11 +39,37 @@ std::u16string decodeWith(UConverter* conv, std::string_view bytes) {
     return out;
 }
 
+// ICU lists "windows-NNN" among the aliases of every converter that Windows numbers, its own
+// names included ("windows-437" for ibm-437, "windows-65001" for UTF-8).
+std::optional<int> windowsNumberOf(const char* converter) {
+    constexpr std::string_view kPrefix = "windows-";
+    UErrorCode status = U_ZERO_ERROR;
+    const uint16_t count = ucnv_countAliases(converter, &status);
+    if (U_FAILURE(status)) return std::nullopt;
+    for (uint16_t i = 0; i < count; ++i) {
+        status = U_ZERO_ERROR;
+        const char* alias = ucnv_getAlias(converter, i, &status);
+        if (U_FAILURE(status) || !alias) continue;
+        std::string_view digits(alias);
+        if (!digits.starts_with(kPrefix)) continue;
+        digits.remove_prefix(kPrefix.size());
+        int number = 0;
+        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+        if (error == std::errc{} && end == digits.data() + digits.size() && number > 0) return number;  // not "windows-31j"
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 const std::string& codePageName() {
     static const std::string name = chooseCodePage();
     return name;
+}
+
+std::optional<int> windowsCodePage() {
+    static const std::optional<int> number = windowsNumberOf(codePageName().c_str());
+    return number;
 }
 
 std::string toCodePage(std::u16string_view text) {

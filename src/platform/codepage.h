@@ -1,6 +1,7 @@
 #pragma once
 // The system's 8-bit code page: windows-1250 unless DAYVAULT_CODEPAGE names another ICU converter.
 // Characters the code page lacks become "?".
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -8,6 +9,10 @@ namespace dv {
 
 /// The converter name in use, as written in charset declarations.
 const std::string& codePageName();
+
+/// The Windows number of the code page in use (1250 for windows-1250), as RTF's \ansicpg names
+/// it; none for converters that Windows has no number for.
+std::optional<int> windowsCodePage();
 
 std::string toCodePage(std::u16string_view text);
 std::u16string fromCodePage(std::string_view bytes);

@@ -1,6 +1,7 @@
 #include "platform/text.h"
 
 #include <unicode/unistr.h>
+#include <unicode/utf8.h>
 
 namespace dv {
 
@@ -13,6 +14,18 @@ std::string toUtf8(std::u16string_view text) {
 std::u16string fromUtf8(std::string_view text) {
     const auto u = icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
     return std::u16string(u.getBuffer(), static_cast<size_t>(u.length()));
+}
+
+std::size_t firstInvalidUtf8(std::string_view text) {
+    const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
+    const auto length = static_cast<int64_t>(text.size());
+    for (int64_t i = 0; i < length;) {
+        const int64_t start = i;
+        UChar32 c;
+        U8_NEXT(bytes, i, length, c);
+        if (c < 0) return static_cast<std::size_t>(start);
+    }
+    return std::string_view::npos;
 }
 
 std::u16string fromAscii(std::string_view text) { return std::u16string(text.begin(), text.end()); }

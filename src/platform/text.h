@@ -8,6 +8,9 @@ namespace dv {
 
 std::string toUtf8(std::u16string_view text);
 std::u16string fromUtf8(std::string_view text);  // invalid sequences become U+FFFD
+/// Where the first byte lies that is not part of well-formed UTF-8 (overlong forms, surrogates
+/// and cut-off sequences included), or npos when all of `text` is UTF-8.
+std::size_t firstInvalidUtf8(std::string_view text);
 
 /// Plain ASCII widening, for literals and numbers that are known to be ASCII.
 std::u16string fromAscii(std::string_view text);

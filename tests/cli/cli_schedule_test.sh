@@ -51,6 +51,11 @@ check "add with an empty text" 1 "$(status "$cli" add "$db" "" --type todo)"
 check "add bad --type" 1 "$(status "$cli" add "$db" "Buy milk" --type memo)"
 check "add bad --start" 1 "$(status "$cli" add "$db" "task;Call" --start "2026-03-03 25:00")"
 check "add unknown folder" 5 "$(status "$cli" add "$db" "Buy milk" --type todo --folder '\Nope')"
+printf 'Men\xfc: caf\xe9\n' > "$work/latin1.txt"
+check "add --contents that is not UTF-8" 1 "$(status "$cli" add "$db" "note;Menu" --contents "$work/latin1.txt")"
+check "add --contents says where UTF-8 fails" 1 \
+  "$("$cli" add "$db" "note;Menu" --contents "$work/latin1.txt" 2>&1 >/dev/null | grep -c "is not UTF-8 text (byte 3)")"
+check "add --contents missing file" 1 "$(status "$cli" add "$db" "note;Menu" --contents "$work/nothing.txt")"
 # The unknown folder shows only once the database is open, after the day's backup.
 check "failed adds leave the main file as it was" "$(md5sum < "$work/db/_main_data.dayvault")" "$(printf '%s\n' "$before" | tail -1)"
 check "failed adds leave no open mark" "" "$(ls "$db" | grep open_mark)"
@@ -78,6 +83,16 @@ now_task=$("$cli" add "$db" "task;Soon")
 ahead2=$(date -d '+30 min' +%H:%M)
 start=$("$cli" show "$db" "$now_task" | sed -n 's/^Task start: ....-..-..T\(..:..\):..$/\1/p')
 check "add: a task without --start is half an hour ahead" 1 "$([ "$start" = "$ahead" ] || [ "$start" = "$ahead2" ] && echo 1)"
+# Text files become a paragraph per line; .rtf files are stored byte for byte.
+printf 'Zakupy: \xc5\xbc\xc3\xb3\xc5\x82ty ser\r\n\tmas\xc5\x82o {1 kg} \xe2\x82\xac \xf0\x9f\xa7\x80\n' > "$work/shopping.txt"
+text_note=$("$cli" add "$db" "note;Shopping" --contents "$work/shopping.txt")
+check "add --contents text: show prints the text back" "$(printf 'Zakupy: \xc5\xbc\xc3\xb3\xc5\x82ty ser\n\tmas\xc5\x82o {1 kg} \xe2\x82\xac \xf0\x9f\xa7\x80')" \
+  "$("$cli" show "$db" "$text_note" --var dv_contents_plain_text)"
+printf '{\\rtf1 {\\b Bold} and plain\\par}' > "$work/styled.RTF"
+rtf_note=$("$cli" add "$db" "note;Styled" --contents "$work/styled.RTF")
+check "add --contents .RTF: stored as it is" "Contents: $(wc -c < "$work/styled.RTF") bytes" \
+  "$("$cli" show "$db" "$rtf_note" | grep '^Contents:')"
+check "add --contents .RTF: show prints its text" "Bold and plain" "$("$cli" show "$db" "$rtf_note" --var dv_contents_plain_text)"
 
 date +%s > "$db/_main_data.dayvault.open_mark"
 stored=$(md5sum < "$db/_main_data.dayvault")

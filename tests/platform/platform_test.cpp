@@ -130,10 +130,31 @@ TEST(LocaleText, CollationKeysOrderAsCollationDoes) {
 TEST(CodePage, DefaultsToWindows1250WithQuestionMarks) {
     if (std::getenv("DAYVAULT_CODEPAGE")) GTEST_SKIP() << "code page overridden";
     EXPECT_EQ(dv::codePageName(), "windows-1250");
+    EXPECT_EQ(dv::windowsCodePage(), 1250);
     EXPECT_EQ(dv::toCodePage(fromUtf8("Łódź")), std::string("\xA3\xF3\x64\x9F"));
     EXPECT_EQ(dv::toCodePage(fromUtf8("a\xE2\x82\xAC" "b")), std::string("a\x80" "b"));  // euro sign is in 1250
     EXPECT_EQ(dv::toCodePage(u"\u65E5x"), "?x");                                       // no CJK in 1250
     EXPECT_EQ(dv::fromCodePage("\xA3\xF3\x64\x9F"), fromUtf8("Łódź"));
+}
+
+TEST(Text, FirstInvalidUtf8) {
+    constexpr auto npos = std::string_view::npos;
+    const std::pair<std::string_view, std::size_t> cases[] = {
+        {"", npos},
+        {"plain ASCII", npos},
+        {"\xC5\x81\xC3\xB3" "d\xC5\xBA \xF0\x9F\x98\x80", npos},  // two-byte letters and an emoji
+        {"ab\xFF", 2},                                      // never a UTF-8 byte
+        {"a\xC3", 1},                                       // cut off
+        {"a\xC3(b", 1},                                     // trail byte missing
+        {"\xC0\xAF", 0},                                    // overlong "/"
+        {"ok\xED\xA0\x80", 2},                              // a surrogate
+        {"\xF4\x90\x80\x80", 0},                            // beyond U+10FFFF
+        {"latin-1 caf\xE9", 11},
+    };
+    for (const auto& [text, expected] : cases) {
+        SCOPED_TRACE(testing::PrintToString(std::string(text)));
+        EXPECT_EQ(dv::firstInvalidUtf8(text), expected);
+    }
 }
 
 TEST(Guid, TextFormHasLowerCaseThirdGroupOnly) {
