@@ -12,50 +12,18 @@
 #include <QVBoxLayout>
 
 #include "app/item_panel_model.h"
-#include "gui/qt_ui.h"
-#include "views/var_list_edit_model.h"
-
-#if __has_include("gui/rich_text_document.h")
 #include "gui/format_toolbar.h"
+#include "gui/qt_ui.h"
 #include "gui/rich_text_document.h"
-#else
-#include <QToolBar>
-
-#include "core/rtf_reader.h"
-
-// Stand-ins until the rich-text document and its toolbar arrive: plain text in, plain RTF out.
-class FormatToolbar final : public QToolBar {
-public:
-    FormatToolbar(QTextEdit*, QWidget* parent) : QToolBar(parent) {}
-};
-
-inline void DvSetDocumentRtf(QTextDocument& document, std::span<const uint8_t> rtf) {
-    document.setPlainText(toQString(DvRtfToPlainText(rtf)));
-}
-
-inline std::string DvDocumentRtf(const QTextDocument& document) {
-    std::string rtf = "{\\rtf1\\ansi\\uc0 ";
-    for (const QChar c : document.toPlainText()) {
-        if (c == u'\n') rtf += "\\par ";
-        else if (c == u'\\' || c == u'{' || c == u'}') rtf += {'\\', static_cast<char>(c.unicode())};
-        else if (c.unicode() < 0x80) rtf += static_cast<char>(c.unicode());
-        else rtf += "\\u" + std::to_string(static_cast<int16_t>(c.unicode())) + " ";
-    }
-    return rtf + "}";
-}
-#endif
+#include "views/var_list_edit_model.h"
 
 // The rich-text editor as the panel's model sees it.
 class ItemPanel::Editor final : public DvItemPanelEditor {
 public:
     explicit Editor(QTextEdit& edit) : edit_(edit) {}
 
-    void LoadRtf(std::span<const uint8_t> rtf) override {
-        QTextDocument& document = *edit_.document();
-        DvSetDocumentRtf(document, rtf);
-        // Undo must not bring back the text of the item shown before.
-        document.clearUndoRedoStacks();
-    }
+    // Loading also clears the undo history: undo never brings back the item shown before.
+    void LoadRtf(std::span<const uint8_t> rtf) override { DvSetDocumentRtf(*edit_.document(), rtf); }
     std::string SaveRtf() const override { return DvDocumentRtf(*edit_.document()); }
     bool IsModified() const override { return edit_.document()->isModified(); }
     void ClearModified() override { edit_.document()->setModified(false); }
@@ -85,7 +53,7 @@ ItemPanel::ItemPanel(CDvDoc& doc, QWidget* parent) : QWidget(parent) {
     auto* noteLayout = new QVBoxLayout(note);
     noteLayout->setContentsMargins(0, 0, 0, 0);
     noteLayout->setSpacing(0);
-    noteLayout->addWidget(new FormatToolbar(editor_, note));
+    noteLayout->addWidget(new FormatToolBar(editor_, note));
     noteLayout->addWidget(editor_);
     tabs_->addTab(note, toQString(DvItemPanelTabName(DV_PANEL_TAB_NOTE)));
 
