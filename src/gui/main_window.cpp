@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -18,6 +19,7 @@
 #include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "app/database_session.h"
 #include "app/database_switch.h"
@@ -38,7 +40,9 @@
 #include "gui/folder_properties_dialog.h"
 #include "gui/folder_tree.h"
 #include "gui/new_database_dialog.h"
+#include "gui/item_panel.h"
 #include "gui/qt_ui.h"
+#include "gui/smart_box_window.h"
 #include "platform/locations.h"
 #include "platform/text.h"
 #include "ops/temporary_task_sweep.h"
@@ -55,6 +59,13 @@ struct TabSpec {
 constexpr TabSpec kTabs[] = {{2, "General"}, {1, "Schedule"}, {2, "To Do"}, {3, "Notes"}, {4, "Contacts"}};
 
 QString versionText() { return QStringLiteral("2.4"); }
+
+// Builders of different areas may share a menu: the first one adds it.
+QMenu* menuNamed(QMenuBar* bar, const QString& title) {
+    for (QAction* action : bar->actions())
+        if (action->menu() && action->text() == title) return action->menu();
+    return bar->addMenu(title);
+}
 
 }  // namespace
 
@@ -87,6 +98,7 @@ MainWindow::MainWindow(CDvDoc& doc)
 void MainWindow::registerRequests() {
     requests_.SetPoster([this](std::function<void()> delivery) { QTimer::singleShot(0, this, std::move(delivery)); });
     requests_.Register(kDvRequestRefreshContents, [this] { refreshContents(); });
+    requests_.Register(kDvRequestSelectionChanged, [this] { showSelectionInPanel(); });
     DvSetRequests(&requests_);
 }
 
@@ -172,8 +184,33 @@ void MainWindow::LocateItem(std::u16string_view folderPath, std::u16string_view 
     if (ItemListView* list = currentList()) list->selectGuid(toQString(guid));
 }
 
-// The item panel beside the lists comes with the editors.
-void MainWindow::buildItemPanel() {}
+// The selected item of the current view, in the panel beside the lists.
+void MainWindow::buildItemPanel() {
+    panel_ = new ItemPanel(doc_, splitter_);
+    // Sizes restored for the first two panes must not squeeze the panel out of sight.
+    splitter_->setCollapsible(splitter_->indexOf(panel_), false);
+    splitter_->setStretchFactor(splitter_->indexOf(panel_), 2);
+    for (const ListTab& tab : lists_)
+        connect(tab.view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+                [this] { requestSelectionChangedNotify(); });
+    connect(tabs_, &QTabWidget::currentChanged, this, [this] { requestSelectionChangedNotify(); });
+}
+
+// "GA:SelectionChangedNotify" is posted, so a burst of row changes shows one item, once.
+void MainWindow::requestSelectionChangedNotify() {
+    if (std::exchange(selectionChangedPending_, true)) return;
+    requests_.Request(kDvRequestSelectionChanged, DvRequestMode::Post);
+}
+
+void MainWindow::showSelectionInPanel() {
+    selectionChangedPending_ = false;
+    const ItemListView* list = currentList();
+    const QString guid = list ? list->listModel()->guidAt(list->currentIndex().row()) : QString();
+    const bool contacts = list && lists_[static_cast<size_t>(tabs_->currentIndex())].itemType == DV_ITEM_CONTACT;
+    panel_->setEditValuesAvailable(contacts && !guid.isEmpty());
+    panel_->setShowValuesAvailable(contacts && !guid.isEmpty());
+    panel_->displayItem(guid);
+}
 
 MainWindow::~MainWindow() {
     exitProcedure();
@@ -189,7 +226,23 @@ void MainWindow::buildMenus() {
     buildItemMenu();
     buildViewMenu();
     buildNewItemCommands();
+    buildSmartBoxCommand();
     buildHelpMenu();
+}
+
+// "SmartBox": one quick-entry window, made on first use, then shown and hidden.
+void MainWindow::buildSmartBoxCommand() {
+    QAction* action = menuNamed(menuBar(), QStringLiteral("&Tools"))->addAction(QStringLiteral("SmartBox"));
+    action->setObjectName(QStringLiteral("SmartBox"));
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Space));
+    action->setShortcutContext(Qt::ApplicationShortcut);
+    connect(action, &QAction::triggered, this, [this] {
+        if (!smartBox_) {
+            smartBox_ = new SmartBoxWindow(doc_, this);
+            smartBox_->setTrayMenu([this] { return tray_ ? tray_->contextMenu() : nullptr; });
+        }
+        smartBox_->showBox();
+    });
 }
 
 void MainWindow::buildFileMenu() {
@@ -440,6 +493,7 @@ void MainWindow::databaseSwitched() {
 }
 
 void MainWindow::refreshContents(unsigned flags) {
+    if (panel_) panel_->saveBack();
     const QString folder = currentFolder().isEmpty() ? QStringLiteral("\\") : currentFolder();
     contents_.SetCurrentFolder(fromQString(folder));
     contents_.SetTabItemType(tabs_->currentIndex() < 0 ? kDvNoTab : tabs_->currentIndex());
@@ -516,6 +570,7 @@ void MainWindow::exitProcedure() {
     DV_SCOPE_TRACE(u"ExitProcedure");
     timer_.stop();
     storeLayout();
+    if (panel_ && !exitWithoutSaving_) panel_->saveBack();
     CloseDocument(!exitWithoutSaving_, &doc_);
     GetOptions(true).SaveOptions();
     tray_->hide();

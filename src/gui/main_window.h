@@ -30,6 +30,8 @@ class FilterPane;
 class GeneralTab;
 class QuickSearchBox;
 class SearchToolDialog;
+class ItemPanel;
+class SmartBoxWindow;
 
 class MainWindow final : public QMainWindow,
                          private DvTimerListener,
@@ -77,6 +79,9 @@ private:
     void buildFolderTree();
     void buildTabs();
     void buildItemPanel();
+    void buildSmartBoxCommand();
+    void requestSelectionChangedNotify();
+    void showSelectionInPanel();
     void buildMenus();
     void buildFileMenu();
     void buildItemMenu();
@@ -157,4 +162,7 @@ private:
     bool exitWithoutSaving_ = false;
     bool exited_ = false;
     bool trayHintShown_ = false;
+    ItemPanel* panel_ = nullptr;
+    bool selectionChangedPending_ = false;  // "GA:SelectionChangedNotify" posted, not yet served
+    SmartBoxWindow* smartBox_ = nullptr;
 };

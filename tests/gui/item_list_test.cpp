@@ -11,6 +11,8 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -96,9 +98,11 @@ struct ItemListFixture : ::testing::Test {
             if (tabs()->indexOf(view) == tab) return view;
         return nullptr;
     }
+    /// A command of the window's menus (the item panel's editor has its own Copy and Paste).
     QAction* action(const QString& text) {
-        for (QAction* a : window->findChildren<QAction*>())
-            if (a->text() == text) return a;
+        for (QAction* menuTitle : window->menuBar()->actions())
+            for (QAction* a : menuTitle->menu() ? menuTitle->menu()->actions() : QList<QAction*>{})
+                if (a->text() == text) return a;
         ADD_FAILURE() << "no action " << text.toStdString();
         return nullptr;
     }
