@@ -14,7 +14,7 @@
 #include "core/doc.h"
 #include "gui/format_toolbar.h"
 #include "gui/image_field.h"
-#include "gui/keywords_line_edit.h"
+#include "gui/keywords_edit.h"
 #include "gui/qt_ui.h"
 #include "gui/rich_text_document.h"
 #include "ops/item_commands.h"
@@ -44,7 +44,7 @@ ItemEditorDialog::ItemEditorDialog(QWidget* parent, CDvDoc& doc, const CDvItem& 
       folder_(folder),
       note_(new QLabel),
       title_(new QLineEdit),
-      keywords_(new KeywordsLineEdit(doc, [this] { return selectedFolders(); })),
+      keywords_(new KeywordsEdit),
       folders_(new QListWidget),
       contents_(new QTextEdit),
       image_(new ImageField(model_)),
@@ -55,6 +55,7 @@ ItemEditorDialog::ItemEditorDialog(QWidget* parent, CDvDoc& doc, const CDvItem& 
     title_->setObjectName(QStringLiteral("title"));
     title_->setText(toQString(model_.Item().title));
     keywords_->setObjectName(QStringLiteral("keywords"));
+    keywords_->setContext(&doc, [this] { return selectedFolders(); });
     keywords_->setText(toQString(model_.Item().KeywordsText()));
     folders_->setObjectName(QStringLiteral("folders"));
     for (const DvFolderChoice& choice : model_.FolderChoices()) {
@@ -117,10 +118,6 @@ void ItemEditorDialog::assemble(int width, int height) {
     keywordsCaption->setBuddy(keywords_);
     grid_->addWidget(keywordsCaption, keywordsRow, 0);
     grid_->addWidget(keywords_, keywordsRow, 1);
-    QLabel* hint = keywords_->hintLabel();
-    grid_->addWidget(hint, keywordsRow + 1, 1);
-    hint->setVisible(false);
-    connect(keywords_, &QLineEdit::textChanged, hint, [hint] { hint->setVisible(!hint->text().isEmpty()); });
 
     auto* left = new QVBoxLayout;
     left->addLayout(grid_);

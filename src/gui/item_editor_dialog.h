@@ -18,7 +18,7 @@ class QListWidget;
 class QPushButton;
 class QTextEdit;
 class ImageField;
-class KeywordsLineEdit;
+class KeywordsEdit;
 
 class ItemEditorDialog : public QDialog {
 public:
@@ -26,7 +26,7 @@ public:
 
     CDvItemEditorModel& model() { return model_; }
     QLineEdit* titleField() const { return title_; }
-    KeywordsLineEdit* keywordsField() const { return keywords_; }
+    KeywordsEdit* keywordsField() const { return keywords_; }
     QListWidget* folderList() const { return folders_; }
     QTextEdit* contentsField() const { return contents_; }
     QPushButton* okButton() const;
@@ -60,7 +60,7 @@ private:
     std::u16string folder_;
     QLabel* note_;
     QLineEdit* title_;
-    KeywordsLineEdit* keywords_;
+    KeywordsEdit* keywords_;
     QListWidget* folders_;
     QTextEdit* contents_;
     ImageField* image_;

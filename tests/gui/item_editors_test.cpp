@@ -24,7 +24,7 @@
 #include "gui/contact_editor_dialog.h"
 #include "gui/date_time_pair.h"
 #include "gui/item_editors.h"
-#include "gui/keywords_line_edit.h"
+#include "gui/keywords_edit.h"
 #include "gui/main_window.h"
 #include "gui/qt_ui.h"
 #include "gui/reminder_options_dialog.h"
@@ -125,12 +125,12 @@ TEST_F(ItemEditorsTest, AutoCompleteReplacesOnlyTheKeywordAtTheCaret) {
     doc.items.push_back(std::move(other));
 
     ItemEditorDialog& dialog = open(DvNewItem(DV_ITEM_NOTE, false));
-    KeywordsLineEdit* keywords = dialog.keywordsField();
+    KeywordsEdit* keywords = dialog.keywordsField();
     keywords->setText(QStringLiteral("home, bud"));
-    keywords->setCursorPosition(9);
+    keywords->lineEdit()->setCursorPosition(9);
     EXPECT_TRUE(keywords->autoComplete());
     EXPECT_EQ(keywords->text(), QStringLiteral("home, budget"));
-    keywords->undo();  // the replacement is one undoable edit
+    keywords->lineEdit()->undo();  // the replacement is one undoable edit
     EXPECT_EQ(keywords->text(), QStringLiteral("home, bud"));
 
     keywords->setText(QStringLiteral("zzz"));
