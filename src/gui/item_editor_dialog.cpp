@@ -15,6 +15,7 @@
 #include "gui/format_toolbar.h"
 #include "gui/image_field.h"
 #include "gui/keywords_edit.h"
+#include "gui/percent_combo.h"
 #include "gui/qt_ui.h"
 #include "gui/rich_text_document.h"
 #include "ops/item_commands.h"
@@ -110,6 +111,24 @@ void ItemEditorDialog::addFieldRow(const QString& label, QLayout* fields) {
 void ItemEditorDialog::addFieldRow(QWidget* wholeRow) {
     grid_->addWidget(wholeRow, grid_->rowCount(), 0, 1, 2);
     ownFields_.push_back(wholeRow);
+}
+
+std::pair<QComboBox*, QComboBox*> ItemEditorDialog::addPercentRow(const DvPercentChooser& priority,
+                                                                  const DvPercentChooser& completion) {
+    auto* priorityBox = new QComboBox;
+    priorityBox->setObjectName(QStringLiteral("priority"));
+    DvFillPercentCombo(*priorityBox, priority);
+    auto* completionBox = new QComboBox;
+    completionBox->setObjectName(QStringLiteral("completion"));
+    DvFillPercentCombo(*completionBox, completion);
+    auto* row = new QHBoxLayout;
+    row->addWidget(priorityBox);
+    row->addSpacing(12);
+    row->addWidget(new QLabel(QStringLiteral("Completion:")));
+    row->addWidget(completionBox);
+    row->addStretch();
+    addFieldRow(QStringLiteral("Priority:"), row);
+    return {priorityBox, completionBox};
 }
 
 void ItemEditorDialog::assemble(int width, int height) {

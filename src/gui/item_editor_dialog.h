@@ -5,10 +5,12 @@
 #include <QDialog>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/item_editor_model.h"
 
+class QComboBox;
 class QDialogButtonBox;
 class QGridLayout;
 class QLabel;
@@ -44,6 +46,8 @@ protected:
     void addFieldRow(QWidget* caption, QWidget* field);
     void addFieldRow(const QString& label, QLayout* fields);
     void addFieldRow(QWidget* wholeRow);
+    /// The "Priority:" row with its completion drop-down beside it; returns the two drop-downs.
+    std::pair<QComboBox*, QComboBox*> addPercentRow(const DvPercentChooser& priority, const DvPercentChooser& completion);
     /// Lays the window out; every editor calls it once at the end of its constructor, after its
     /// own rows. `width` and `height` are the first size.
     void assemble(int width = 780, int height = 580);
