@@ -26,6 +26,7 @@
 #include "gui/item_editors.h"
 #include "gui/keywords_edit.h"
 #include "gui/main_window.h"
+#include "gui/open_database_fixture.h"
 #include "gui/qt_ui.h"
 #include "gui/reminder_options_dialog.h"
 #include "gui/repeat_options_dialog.h"
@@ -277,16 +278,8 @@ TEST_F(ItemEditorsTest, ASubscribedItemCannotBeConfirmed) {
 
 namespace {
 
-struct ItemCommandsTest : ::testing::Test {
-    TempDir home;
-    ScopedEnv config{"XDG_CONFIG_HOME", (home.path() / "config").string()};
-    ScriptedUi ui;
-    std::filesystem::path main = home.path() / "db" / "_main_data.dayvault";
-    CDvDoc doc;
-
+struct ItemCommandsTest : TempHomeFixture {
     ItemCommandsTest() {
-        DvSetLogFolder(home.path() / "logs");
-        CreateDatabaseFolder(home.path() / "db");
         CDvDoc seed;
         FindOrCreateFolderPath(seed.root, u"\\Work");
         auto task = std::make_unique<CDvItem>(DvNewItem(DV_ITEM_TASK, false));

@@ -28,6 +28,7 @@
 #include "gui/item_mime_data.h"
 #include "gui/item_properties_dialog.h"
 #include "gui/main_window.h"
+#include "gui/open_database_fixture.h"
 #include "gui/qt_ui.h"
 #include "gui/undo_dialog.h"
 #include "ops/item_links.h"
@@ -57,18 +58,11 @@ CDvItem& addItem(CDvDoc& doc, int type, std::u16string title, std::u16string fol
 
 // A database of notes under \Work (in document order d, b, e, a, c) and \Home, opened in a main
 // window showing \Work.
-struct ItemListFixture : ::testing::Test {
-    TempDir home;
-    ScopedEnv config{"XDG_CONFIG_HOME", (home.path() / "config").string()};
-    ScriptedUi ui;
-    fs::path main = home.path() / "db" / "_main_data.dayvault";
-    CDvDoc doc;
+struct ItemListFixture : TempHomeFixture {
     std::unique_ptr<MainWindow> window;
 
     ItemListFixture() {
-        DvSetLogFolder(home.path() / "logs");
         DvUndoList().Clear();
-        CreateDatabaseFolder(home.path() / "db");
         CDvDoc seed;
         FindOrCreateFolderPath(seed.root, u"\\Work");
         FindOrCreateFolderPath(seed.root, u"\\Home");
