@@ -14,7 +14,8 @@
 #include "core/doc.h"
 #include "gui/format_toolbar.h"
 #include "gui/image_field.h"
-#include "gui/keywords_line_edit.h"
+#include "gui/keywords_edit.h"
+#include "gui/percent_combo.h"
 #include "gui/qt_ui.h"
 #include "gui/rich_text_document.h"
 #include "ops/item_commands.h"
@@ -44,7 +45,7 @@ ItemEditorDialog::ItemEditorDialog(QWidget* parent, CDvDoc& doc, const CDvItem& 
       folder_(folder),
       note_(new QLabel),
       title_(new QLineEdit),
-      keywords_(new KeywordsLineEdit(doc, [this] { return selectedFolders(); })),
+      keywords_(new KeywordsEdit),
       folders_(new QListWidget),
       contents_(new QTextEdit),
       image_(new ImageField(model_)),
@@ -55,6 +56,7 @@ ItemEditorDialog::ItemEditorDialog(QWidget* parent, CDvDoc& doc, const CDvItem& 
     title_->setObjectName(QStringLiteral("title"));
     title_->setText(toQString(model_.Item().title));
     keywords_->setObjectName(QStringLiteral("keywords"));
+    keywords_->setContext(&doc, [this] { return selectedFolders(); });
     keywords_->setText(toQString(model_.Item().KeywordsText()));
     folders_->setObjectName(QStringLiteral("folders"));
     for (const DvFolderChoice& choice : model_.FolderChoices()) {
@@ -111,16 +113,30 @@ void ItemEditorDialog::addFieldRow(QWidget* wholeRow) {
     ownFields_.push_back(wholeRow);
 }
 
+std::pair<QComboBox*, QComboBox*> ItemEditorDialog::addPercentRow(const DvPercentChooser& priority,
+                                                                  const DvPercentChooser& completion) {
+    auto* priorityBox = new QComboBox;
+    priorityBox->setObjectName(QStringLiteral("priority"));
+    DvFillPercentCombo(*priorityBox, priority);
+    auto* completionBox = new QComboBox;
+    completionBox->setObjectName(QStringLiteral("completion"));
+    DvFillPercentCombo(*completionBox, completion);
+    auto* row = new QHBoxLayout;
+    row->addWidget(priorityBox);
+    row->addSpacing(12);
+    row->addWidget(new QLabel(QStringLiteral("Completion:")));
+    row->addWidget(completionBox);
+    row->addStretch();
+    addFieldRow(QStringLiteral("Priority:"), row);
+    return {priorityBox, completionBox};
+}
+
 void ItemEditorDialog::assemble(int width, int height) {
     const int keywordsRow = grid_->rowCount();
     auto* keywordsCaption = new QLabel(QStringLiteral("&Keywords:"));
     keywordsCaption->setBuddy(keywords_);
     grid_->addWidget(keywordsCaption, keywordsRow, 0);
     grid_->addWidget(keywords_, keywordsRow, 1);
-    QLabel* hint = keywords_->hintLabel();
-    grid_->addWidget(hint, keywordsRow + 1, 1);
-    hint->setVisible(false);
-    connect(keywords_, &QLineEdit::textChanged, hint, [hint] { hint->setVisible(!hint->text().isEmpty()); });
 
     auto* left = new QVBoxLayout;
     left->addLayout(grid_);

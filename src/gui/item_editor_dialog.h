@@ -5,10 +5,12 @@
 #include <QDialog>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/item_editor_model.h"
 
+class QComboBox;
 class QDialogButtonBox;
 class QGridLayout;
 class QLabel;
@@ -18,7 +20,7 @@ class QListWidget;
 class QPushButton;
 class QTextEdit;
 class ImageField;
-class KeywordsLineEdit;
+class KeywordsEdit;
 
 class ItemEditorDialog : public QDialog {
 public:
@@ -26,7 +28,7 @@ public:
 
     CDvItemEditorModel& model() { return model_; }
     QLineEdit* titleField() const { return title_; }
-    KeywordsLineEdit* keywordsField() const { return keywords_; }
+    KeywordsEdit* keywordsField() const { return keywords_; }
     QListWidget* folderList() const { return folders_; }
     QTextEdit* contentsField() const { return contents_; }
     QPushButton* okButton() const;
@@ -44,6 +46,8 @@ protected:
     void addFieldRow(QWidget* caption, QWidget* field);
     void addFieldRow(const QString& label, QLayout* fields);
     void addFieldRow(QWidget* wholeRow);
+    /// The "Priority:" row with its completion drop-down beside it; returns the two drop-downs.
+    std::pair<QComboBox*, QComboBox*> addPercentRow(const DvPercentChooser& priority, const DvPercentChooser& completion);
     /// Lays the window out; every editor calls it once at the end of its constructor, after its
     /// own rows. `width` and `height` are the first size.
     void assemble(int width = 780, int height = 580);
@@ -60,7 +64,7 @@ private:
     std::u16string folder_;
     QLabel* note_;
     QLineEdit* title_;
-    KeywordsLineEdit* keywords_;
+    KeywordsEdit* keywords_;
     QListWidget* folders_;
     QTextEdit* contents_;
     ImageField* image_;

@@ -36,6 +36,7 @@ KeywordsEdit::KeywordsEdit(QWidget* parent) : QWidget(parent), edit_(new QLineEd
     layout->setSpacing(2);
     layout->addWidget(edit_);
     layout->addWidget(hint_);
+    hint_->setObjectName(QStringLiteral("keywordsHint"));
     hint_->setWordWrap(true);
     hint_->setStyleSheet(QStringLiteral("color: #a04000;"));
     hint_->hide();
@@ -48,6 +49,10 @@ KeywordsEdit::KeywordsEdit(QWidget* parent) : QWidget(parent), edit_(new QLineEd
 }
 
 void KeywordsEdit::setContext(const CDvDoc* doc, std::vector<std::u16string> itemFolders) {
+    setContext(doc, [folders = std::move(itemFolders)] { return folders; });
+}
+
+void KeywordsEdit::setContext(const CDvDoc* doc, std::function<std::vector<std::u16string>()> itemFolders) {
     doc_ = doc;
     itemFolders_ = std::move(itemFolders);
 }
@@ -81,19 +86,19 @@ bool KeywordsEdit::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void KeywordsEdit::autoComplete() {
-    if (!doc_) return;
+bool KeywordsEdit::autoComplete() {
+    if (!doc_ || edit_->isReadOnly()) return false;
     model_.text = fromQString(edit_->text());
     model_.selection = selectionOf(edit_);
-    const DvAutoCompleteOutcome outcome = model_.AutoComplete(*doc_, itemFolders_);
+    const DvAutoCompleteOutcome outcome = model_.AutoComplete(*doc_, itemFolders_ ? itemFolders_() : std::vector<std::u16string>{});
     const DvTextSelection fragment = model_.Fragment();
     if (outcome == DvAutoCompleteOutcome::NothingFound) {
         applySelection(edit_, model_.selection);
-        return;
+        return false;
     }
     if (outcome == DvAutoCompleteOutcome::Replaced) {
         replaceFragmentWithModelText(fragment);
-        return;
+        return true;
     }
     lastMenu_ = model_.Menu();
     applySelection(edit_, model_.selection);
@@ -114,10 +119,11 @@ void KeywordsEdit::autoComplete() {
     if (chosen < 0 || chosen >= static_cast<int>(lastMenu_.size()) || lastMenu_[static_cast<size_t>(chosen)].empty()) {
         model_.DismissMenu();
         applySelection(edit_, model_.selection);
-        return;
+        return true;
     }
     model_.ChooseCandidate(chosen);
     replaceFragmentWithModelText(fragment);
+    return true;
 }
 
 // The replacement goes through the box's own editing so that Ctrl+Z takes it back.

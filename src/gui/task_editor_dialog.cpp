@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <tuple>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -111,19 +112,7 @@ void TaskEditorDialog::buildFields() {
         options.exec();
     });
 
-    priority_ = new QComboBox;
-    priority_->setObjectName(QStringLiteral("priority"));
-    DvFillPercentCombo(*priority_, task_.priority);
-    completion_ = new QComboBox;
-    completion_->setObjectName(QStringLiteral("completion"));
-    DvFillPercentCombo(*completion_, task_.completion);
-    auto* percentRow = new QHBoxLayout;
-    percentRow->addWidget(priority_);
-    percentRow->addSpacing(12);
-    percentRow->addWidget(new QLabel(QStringLiteral("Completion:")));
-    percentRow->addWidget(completion_);
-    percentRow->addStretch();
-    addFieldRow(QStringLiteral("Priority:"), percentRow);
+    std::tie(priority_, completion_) = addPercentRow(task_.priority, task_.completion);
 }
 
 void TaskEditorDialog::showTimes() {

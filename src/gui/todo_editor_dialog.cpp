@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <tuple>
 #include <QHBoxLayout>
 #include <QLabel>
 
@@ -39,19 +40,7 @@ void TodoEditorDialog::buildFields() {
     };
     showDeadline();
 
-    priority_ = new QComboBox;
-    priority_->setObjectName(QStringLiteral("priority"));
-    DvFillPercentCombo(*priority_, todo_.priority);
-    completion_ = new QComboBox;
-    completion_->setObjectName(QStringLiteral("completion"));
-    DvFillPercentCombo(*completion_, todo_.completion);
-    auto* percentRow = new QHBoxLayout;
-    percentRow->addWidget(priority_);
-    percentRow->addSpacing(12);
-    percentRow->addWidget(new QLabel(QStringLiteral("Completion:")));
-    percentRow->addWidget(completion_);
-    percentRow->addStretch();
-    addFieldRow(QStringLiteral("Priority:"), percentRow);
+    std::tie(priority_, completion_) = addPercentRow(todo_.priority, todo_.completion);
 }
 
 void TodoEditorDialog::showDeadline() {

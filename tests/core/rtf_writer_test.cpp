@@ -14,19 +14,15 @@
 
 #include "platform/text.h"
 #include "support/temp_dir.h"
+#include "support/rtf_text.h"
 
 namespace {
 
-std::span<const uint8_t> bytesOf(std::string_view s) { return {reinterpret_cast<const uint8_t*>(s.data()), s.size()}; }
-
-DvRichText parse(std::string_view rtf) { return DvRtfParse(bytesOf(rtf)); }
+using dvtest::bytesOf;
+using dvtest::parse;
+using dvtest::RtfCase;
 
 DvRichText readBack(const DvRichText& doc) { return parse(DvRtfWrite(doc)); }
-
-struct RtfCase {
-    const char* what;
-    const char* rtf;
-};
 
 // Each document as the reader sees it; writing it and reading the result must give it back.
 constexpr RtfCase kRoundTrips[] = {

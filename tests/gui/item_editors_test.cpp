@@ -24,8 +24,9 @@
 #include "gui/contact_editor_dialog.h"
 #include "gui/date_time_pair.h"
 #include "gui/item_editors.h"
-#include "gui/keywords_line_edit.h"
+#include "gui/keywords_edit.h"
 #include "gui/main_window.h"
+#include "gui/open_database_fixture.h"
 #include "gui/qt_ui.h"
 #include "gui/reminder_options_dialog.h"
 #include "gui/repeat_options_dialog.h"
@@ -125,12 +126,12 @@ TEST_F(ItemEditorsTest, AutoCompleteReplacesOnlyTheKeywordAtTheCaret) {
     doc.items.push_back(std::move(other));
 
     ItemEditorDialog& dialog = open(DvNewItem(DV_ITEM_NOTE, false));
-    KeywordsLineEdit* keywords = dialog.keywordsField();
+    KeywordsEdit* keywords = dialog.keywordsField();
     keywords->setText(QStringLiteral("home, bud"));
-    keywords->setCursorPosition(9);
+    keywords->lineEdit()->setCursorPosition(9);
     EXPECT_TRUE(keywords->autoComplete());
     EXPECT_EQ(keywords->text(), QStringLiteral("home, budget"));
-    keywords->undo();  // the replacement is one undoable edit
+    keywords->lineEdit()->undo();  // the replacement is one undoable edit
     EXPECT_EQ(keywords->text(), QStringLiteral("home, bud"));
 
     keywords->setText(QStringLiteral("zzz"));
@@ -277,16 +278,8 @@ TEST_F(ItemEditorsTest, ASubscribedItemCannotBeConfirmed) {
 
 namespace {
 
-struct ItemCommandsTest : ::testing::Test {
-    TempDir home;
-    ScopedEnv config{"XDG_CONFIG_HOME", (home.path() / "config").string()};
-    ScriptedUi ui;
-    std::filesystem::path main = home.path() / "db" / "_main_data.dayvault";
-    CDvDoc doc;
-
+struct ItemCommandsTest : TempHomeFixture {
     ItemCommandsTest() {
-        DvSetLogFolder(home.path() / "logs");
-        CreateDatabaseFolder(home.path() / "db");
         CDvDoc seed;
         FindOrCreateFolderPath(seed.root, u"\\Work");
         auto task = std::make_unique<CDvItem>(DvNewItem(DV_ITEM_TASK, false));

@@ -28,7 +28,9 @@
 #include "gui/item_mime_data.h"
 #include "gui/item_properties_dialog.h"
 #include "gui/main_window.h"
+#include "gui/open_database_fixture.h"
 #include "gui/qt_ui.h"
+#include "support/test_items.h"
 #include "gui/undo_dialog.h"
 #include "ops/item_links.h"
 #include "ops/main_window_port.h"
@@ -43,37 +45,22 @@ namespace fs = std::filesystem;
 
 namespace {
 
-enum Tab { kGeneral = 0, kSchedule = 1, kToDo = 2, kNotes = 3 };
+using dvtest::addItem;
 
-CDvItem& addItem(CDvDoc& doc, int type, std::u16string title, std::u16string folder) {
-    auto item = std::make_unique<CDvItem>();
-    item->NewGuid();
-    item->itemType = type;
-    item->title = std::move(title);
-    item->folders = {std::move(folder)};
-    doc.items.push_back(std::move(item));
-    return *doc.items.back();
-}
+enum Tab { kGeneral = 0, kSchedule = 1, kToDo = 2, kNotes = 3 };
 
 // A database of notes under \Work (in document order d, b, e, a, c) and \Home, opened in a main
 // window showing \Work.
-struct ItemListFixture : ::testing::Test {
-    TempDir home;
-    ScopedEnv config{"XDG_CONFIG_HOME", (home.path() / "config").string()};
-    ScriptedUi ui;
-    fs::path main = home.path() / "db" / "_main_data.dayvault";
-    CDvDoc doc;
+struct ItemListFixture : TempHomeFixture {
     std::unique_ptr<MainWindow> window;
 
     ItemListFixture() {
-        DvSetLogFolder(home.path() / "logs");
         DvUndoList().Clear();
-        CreateDatabaseFolder(home.path() / "db");
         CDvDoc seed;
         FindOrCreateFolderPath(seed.root, u"\\Work");
         FindOrCreateFolderPath(seed.root, u"\\Home");
-        for (const char16_t* title : {u"d", u"b", u"e", u"a", u"c"}) addItem(seed, DV_ITEM_NOTE, title, u"\\Work");
-        addItem(seed, DV_ITEM_NOTE, u"Shopping", u"\\Home");
+        for (const char16_t* title : {u"d", u"b", u"e", u"a", u"c"}) addItem(seed, DV_ITEM_NOTE, title, {u"\\Work"});
+        addItem(seed, DV_ITEM_NOTE, u"Shopping", {u"\\Home"});
         seed.vars.SetText(u"dv_recent_folder", u"\\Work");
         seed.Save(main);
         GetOptions(false).LoadOptions();
@@ -168,7 +155,7 @@ TEST_F(ItemListFixture, AHeaderClickSortsTheListAndTheFirstColumnRestoresDocumen
 
 TEST_F(ItemListFixture, ClickingTheSameColumnTwiceReversesTheToDoList) {
     open(kToDo, [](CDvDoc& d) {
-        for (const char16_t* title : {u"m", u"z", u"k"}) addItem(d, DV_ITEM_TODO, title, u"\\Work");
+        for (const char16_t* title : {u"m", u"z", u"k"}) addItem(d, DV_ITEM_TODO, title, {u"\\Work"});
     });
     ItemListView* todos = list(kToDo);
     const int title = column(todos, QStringLiteral("Title"));
@@ -197,8 +184,8 @@ TEST_F(ItemListFixture, TheSelectionFollowsItsItemsWhenARefillMovesThemToOtherRo
     EXPECT_EQ(focused, guidOf(u"d"));
 
     // Two new notes sort before the selection: the rows of b and d move down by two.
-    addItem(doc, DV_ITEM_NOTE, u"0 first", u"\\Work");
-    addItem(doc, DV_ITEM_NOTE, u"00 before", u"\\Work");
+    addItem(doc, DV_ITEM_NOTE, u"0 first", {u"\\Work"});
+    addItem(doc, DV_ITEM_NOTE, u"00 before", {u"\\Work"});
     window->refreshContents();
     EXPECT_EQ(titles(notes).mid(0, 3), (QStringList{"0 first", "00 before", "a"}));
     EXPECT_EQ(selectedTitles(notes), (QStringList{"b", "d"}));
@@ -212,7 +199,7 @@ TEST_F(ItemListFixture, TheSelectionFollowsItsItemsWhenARefillMovesThemToOtherRo
 
 TEST_F(ItemListFixture, TheTopRowStaysOnTopWhenItemsAreAddedAboveIt) {
     open(kNotes, [](CDvDoc& d) {
-        for (int i = 10; i < 70; ++i) addItem(d, DV_ITEM_NOTE, u"n" + dv::fromUtf8(std::to_string(i)), u"\\Work");
+        for (int i = 10; i < 70; ++i) addItem(d, DV_ITEM_NOTE, u"n" + dv::fromUtf8(std::to_string(i)), {u"\\Work"});
     });
     ItemListView* notes = list(kNotes);
     notes->resize(400, 200);
@@ -222,7 +209,7 @@ TEST_F(ItemListFixture, TheTopRowStaysOnTopWhenItemsAreAddedAboveIt) {
     const QString top = notes->listModel()->guidAt(notes->indexAt(QPoint(1, 1)).row());
     ASSERT_FALSE(top.isEmpty());
 
-    addItem(doc, DV_ITEM_NOTE, u"0 sorts first", u"\\Work");
+    addItem(doc, DV_ITEM_NOTE, u"0 sorts first", {u"\\Work"});
     window->refreshContents();
     EXPECT_EQ(notes->listModel()->guidAt(notes->indexAt(QPoint(1, 1)).row()), top);
 }
@@ -313,7 +300,7 @@ TEST_F(ItemListFixture, OverdueRowsAreRedAndUncompletedOnesBold) {
     };
     open(kToDo, [&cases](CDvDoc& d) {
         for (const Case& c : cases) {
-            CDvItem& item = addItem(d, c.type, c.title, u"\\Work");
+            CDvItem& item = addItem(d, c.type, c.title, {u"\\Work"});
             item.completion = static_cast<uint8_t>(c.completion);
             if (c.deadline) item.flags |= DV_ITEM_FLAG_DEADLINE;
             item.taskStart = DvDateTime::FromFields(c.past ? 2001 : 2101, 3, 1, 9);
@@ -335,7 +322,7 @@ TEST_F(ItemListFixture, OverdueRowsAreRedAndUncompletedOnesBold) {
 
 TEST_F(ItemListFixture, PropertiesEditAVariableInPlaceAndTheEditCanBeUndone) {
     open(kNotes, [](CDvDoc& d) {
-        CDvItem& contact = addItem(d, DV_ITEM_CONTACT, u"Ann", u"\\Work");
+        CDvItem& contact = addItem(d, DV_ITEM_CONTACT, u"Ann", {u"\\Work"});
         contact.vars.SetText(u"Company", u"Acme");
     });
     ItemPropertiesDialog dialog(doc, guidOf(u"Ann"), QStringLiteral("\\Work"), window.get());
@@ -360,7 +347,7 @@ TEST_F(ItemListFixture, PropertiesEditAVariableInPlaceAndTheEditCanBeUndone) {
 }
 
 TEST_F(ItemListFixture, TheCompletionCheckBoxCompletesAndReopensAToDo) {
-    open(kToDo, [](CDvDoc& d) { addItem(d, DV_ITEM_TODO, u"call the bank", u"\\Work"); });
+    open(kToDo, [](CDvDoc& d) { addItem(d, DV_ITEM_TODO, u"call the bank", {u"\\Work"}); });
     ItemListView* todos = list(kToDo);
     const QModelIndex check = todos->model()->index(0, column(todos, QStringLiteral("Completion %")));
     ASSERT_TRUE(todos->model()->flags(check) & Qt::ItemIsUserCheckable);

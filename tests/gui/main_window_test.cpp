@@ -17,6 +17,7 @@
 #include "gui/item_list_model.h"
 #include "gui/item_list_view.h"
 #include "gui/main_window.h"
+#include "gui/open_database_fixture.h"
 #include "gui/qt_ui.h"
 #include "platform/files.h"
 #include "platform/text.h"
@@ -38,16 +39,8 @@ CDvItem& addItem(CDvDoc& doc, int type, std::u16string title, std::u16string fol
     return *doc.items.back();
 }
 
-struct MainWindowFixture : ::testing::Test {
-    TempDir home;
-    ScopedEnv config{"XDG_CONFIG_HOME", (home.path() / "config").string()};
-    ScriptedUi ui;
-    fs::path main = home.path() / "db" / "_main_data.dayvault";
-    CDvDoc doc;
-
+struct MainWindowFixture : TempHomeFixture {
     MainWindowFixture() {
-        DvSetLogFolder(home.path() / "logs");
-        CreateDatabaseFolder(home.path() / "db");
         CDvDoc seed;
         FindOrCreateFolderPath(seed.root, u"\\Work\\Projects");
         FindOrCreateFolderPath(seed.root, u"\\Home");
@@ -59,7 +52,6 @@ struct MainWindowFixture : ::testing::Test {
         seed.Save(main);
         GetOptions(false).LoadOptions();
     }
-    ~MainWindowFixture() override { DvSetLogFolder({}); }
 
     template <class W> W* find(MainWindow& window) { return window.findChild<W*>(); }
 };

@@ -3,6 +3,7 @@
 // kept there too.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "app/database_session.h"
@@ -14,19 +15,27 @@
 #include "support/temp_dir.h"
 #include "support/test_items.h"
 
-struct OpenDatabaseFixture : ::testing::Test {
+// A temporary home with an empty database folder, the options and the log kept there; the test
+// seeds and opens its own database.
+struct TempHomeFixture : ::testing::Test {
     TempDir home;
     ScopedEnv config{"XDG_CONFIG_HOME", (home.path() / "config").string()};
     ScriptedUi ui;
     std::filesystem::path main = home.path() / "db" / "_main_data.dayvault";
     CDvDoc doc;
 
-    OpenDatabaseFixture() {
+    TempHomeFixture() {
         DvSetLogFolder(home.path() / "logs");
         CreateDatabaseFolder(home.path() / "db");
+    }
+    ~TempHomeFixture() override { DvSetLogFolder({}); }
+};
+
+// The same home with an empty database opened.
+struct OpenDatabaseFixture : TempHomeFixture {
+    OpenDatabaseFixture() {
         CDvDoc().Save(main);
         GetOptions(false).LoadOptions();
         EXPECT_TRUE(OpenDocument(main, true, &doc));
     }
-    ~OpenDatabaseFixture() override { DvSetLogFolder({}); }
 };

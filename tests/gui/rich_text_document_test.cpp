@@ -8,17 +8,13 @@
 #include <QTextEdit>
 
 #include "core/rtf_reader.h"
+#include "support/rtf_text.h"
 
 namespace {
 
-std::span<const uint8_t> bytesOf(std::string_view s) { return {reinterpret_cast<const uint8_t*>(s.data()), s.size()}; }
-
-DvRichText parse(std::string_view rtf) { return DvRtfParse(bytesOf(rtf)); }
-
-struct RtfCase {
-    const char* what;
-    const char* rtf;
-};
+using dvtest::bytesOf;
+using dvtest::parse;
+using dvtest::RtfCase;
 
 constexpr RtfCase kRoundTrips[] = {
     {"plain", R"({\rtf1 Hello world})"},
