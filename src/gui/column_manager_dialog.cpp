@@ -87,19 +87,13 @@ ColumnManagerDialog::ColumnManagerDialog(CDvColumnMgrDlgModel& model, CDvDoc& do
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
 
-    const auto run = [this](void (Model::*action)()) {
-        return [this, action] {
-            takeSelection();
-            (model_.*action)();
-            fill();
-        };
-    };
-    connect(add, &QPushButton::clicked, this, run(&Model::AddSelected));
-    connect(available_, &QListWidget::itemDoubleClicked, this, run(&Model::AddSelected));
-    connect(remove, &QPushButton::clicked, this, run(&Model::DeleteSelected));
-    connect(up, &QPushButton::clicked, this, run(&Model::MoveUp));
-    connect(down, &QPushButton::clicked, this, run(&Model::MoveDown));
-    connect(reset, &QPushButton::clicked, this, run(&Model::ResetAll));
+    // Each button hands the visible selection to the model, runs its step and shows the result.
+    const std::pair<QObject*, void (Model::*)()> steps[] = {{add, &Model::AddSelected},      {remove, &Model::DeleteSelected},
+                                                           {up, &Model::MoveUp},            {down, &Model::MoveDown},
+                                                           {reset, &Model::ResetAll}};
+    for (const auto& [button, step] : steps)
+        connect(static_cast<QPushButton*>(button), &QPushButton::clicked, this, [this, step = step] { runStep(step); });
+    connect(available_, &QListWidget::itemDoubleClicked, this, [this] { runStep(&Model::AddSelected); });
     connect(manage, &QPushButton::clicked, this, [this] {
         takeSelection();
         ColumnUserFieldsDialog dialog(doc_, model_.FolderPath(), model_.ItemType(), this);
@@ -114,6 +108,12 @@ ColumnManagerDialog::ColumnManagerDialog(CDvColumnMgrDlgModel& model, CDvDoc& do
     sources->setChecked(model_.showSources);
     visible_->setColumnHidden(1, !model_.showSources);
     resize(760, 520);
+    fill();
+}
+
+void ColumnManagerDialog::runStep(void (Model::*step)()) {
+    takeSelection();
+    (model_.*step)();
     fill();
 }
 

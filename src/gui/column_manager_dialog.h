@@ -22,6 +22,7 @@ public:
 private:
     void fill();
     void takeSelection();
+    void runStep(void (CDvColumnMgrDlgModel::*step)());
 
     CDvColumnMgrDlgModel& model_;
     CDvDoc& doc_;
