@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QSignalBlocker>
+#include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QSystemTrayIcon>
@@ -544,11 +545,21 @@ void MainWindow::DocumentSaving(CDvDoc& doc) {
 
 void MainWindow::restoreLayout() {
     CDvOptions& options = GetOptions(true);
-    resize(1000, 650);
-    if (const auto rect = options.GetRect(kDvOptMainWindowRect))
-        setGeometry(rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top);
-    const int left = options.GetInt(kDvOptListFrameLeft, -1);
-    if (left > 0) splitter_->setSizes({left, std::max(100, width() - left)});
+    resize(1100, 700);
+    if (const auto rect = options.GetRect(kDvOptMainWindowRect)) {
+        const QRect stored(rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top);
+        // A rectangle from a screen that is no longer attached would open the window out of reach.
+        const QScreen* screen = QGuiApplication::screenAt(stored.center());
+        if (stored.width() > 200 && stored.height() > 150 && screen)
+            setGeometry(stored.intersected(screen->availableGeometry()));
+    }
+    // Folders on the left, the item panel on the right, the lists get the rest (at least a third).
+    const int total = std::max(width(), 600);
+    int left = options.GetInt(kDvOptListFrameLeft, -1);
+    if (left <= 0) left = 240;
+    left = std::min(left, total / 3);
+    const int panel = std::min(340, total / 3);
+    splitter_->setSizes({left, total - left - panel, panel});
 }
 
 void MainWindow::storeLayout() {

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -211,6 +212,30 @@ TEST(FreshHome, FirstStartShowsTheDefaultDatabaseAndKeepsWhatWasMade) {
     }
     EXPECT_TRUE(ui.messages.empty());
     DvSetLogFolder({});
+}
+
+// The lists get most of the width at first; the folder pane's width comes back after a restart.
+TEST_F(MainWindowFixture, PaneWidthsStartSensiblyAndComeBack) {
+    int folderPane = 0;
+    for (int run = 0; run < 2; ++run) {
+        ASSERT_TRUE(OpenDocument(main, true, &doc));
+        MainWindow window(doc);
+        window.start();
+        auto* splitter = qobject_cast<QSplitter*>(window.centralWidget());
+        ASSERT_NE(splitter, nullptr);
+        const QList<int> sizes = splitter->sizes();
+        ASSERT_EQ(sizes.size(), 3);
+        EXPECT_GT(sizes[1], sizes[0]);
+        EXPECT_GT(sizes[1], sizes[2]);
+        if (run == 0) {
+            splitter->setSizes({180, sizes[1] + sizes[0] - 180, sizes[2]});
+            folderPane = splitter->sizes()[0];
+            window.exitProcedure();
+        } else {
+            EXPECT_EQ(sizes[0], folderPane);
+            window.exitWithoutSaving();
+        }
+    }
 }
 
 int main(int argc, char** argv) {
