@@ -390,26 +390,13 @@ void MainWindow::buildNewItemCommands() {
     for (const auto& kind : kinds)
         connect(menu->addAction(QString::fromLatin1(kind.text)), &QAction::triggered, this,
                 [newItem, type = kind.type, temporary = kind.temporary] { newItem(type, temporary); });
-    // "&Edit" itself is in the Edit menu; Enter on a list does the same.
-    auto* edit = new QAction(this);
-    connect(edit, &QAction::triggered, this, [this] {
-        const int tab = tabs_->currentIndex();
-        if (tab < 0 || tab >= static_cast<int>(lists_.size())) return;
-        const ListTab& list = lists_[static_cast<size_t>(tab)];
-        const QString guid = list.model->guidAt(list.view->currentIndex().row());
-        if (guid.isEmpty()) {
-            QApplication::beep();
-            return;
-        }
-        OpenItemEditor(fromQString(guid));
-    });
+    // Enter on a list opens its current item, as "&Edit" in the Edit menu does.
     for (const ListTab& list : lists_) {
-        // Enter on a list opens its current item.
         auto* enter = new QAction(list.view);
         enter->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
         enter->setShortcutContext(Qt::WidgetShortcut);
         list.view->addAction(enter);
-        connect(enter, &QAction::triggered, edit, &QAction::trigger);
+        connect(enter, &QAction::triggered, itemCommands_, &ItemCommandMenu::edit);
     }
 }
 

@@ -11,6 +11,7 @@
 #include "gui/folder_tree.h"
 #include "gui/general_tab.h"
 #include "gui/item_list_model.h"
+#include "gui/item_list_view.h"
 #include "gui/main_window.h"
 #include "gui/qt_ui.h"
 #include "gui/quick_search_box.h"
@@ -79,21 +80,12 @@ bool MainWindow::selectItemInList(const QString& guid) {
     const auto tab = std::find_if(lists_.begin() + 1, lists_.end(), [type](const ListTab& t) { return t.itemType == type; });
     if (tab == lists_.end()) return false;
     const int index = static_cast<int>(tab - lists_.begin());
-    auto rowOf = [&] {
-        for (int row = 0; row < tab->model->rowCount(); ++row)
-            if (tab->model->guidAt(row).compare(guid, Qt::CaseInsensitive) == 0) return row;
-        return -1;
-    };
+    auto* view = static_cast<ItemListView*>(tab->view);
     tabs_->setCurrentIndex(index);
-    int row = rowOf();
-    if (row < 0) {
+    if (!view->selectGuid(guid)) {  // not in the current folder: look from the root
         selectFolder(QStringLiteral("\\"));
-        row = rowOf();
+        if (!view->selectGuid(guid)) return false;
     }
-    if (row < 0) return false;
-    const QModelIndex at = tab->model->index(row, 0);
-    tab->view->setCurrentIndex(at);
-    tab->view->scrollTo(at);
-    tab->view->setFocus();
+    view->setFocus();
     return true;
 }
